@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/entity.h"
+#include "model/items.h"
+
+namespace vaskarn {
+
+enum Special_Attack_Type : std::int32_t {
+    ST_0 = 0,
+    ST_CLEAVE1,
+    ST_RAMPAGE,
+    ST_SWEEP,
+    ST_PUNCTURE,
+    ST_PBLADE,
+    ST_THRUST,
+    ST_STAB,
+    ST_JAB,
+    ST_CRUSH,
+    ST_FIREBLADE,
+    ST_WATERBLADE,
+    ST_EARTHBLADE,
+    ST_LIGHTBLADE,
+    ST_CUTTER,
+    ST_FLASH,
+    ST_THROW,
+    ST_SPIN,
+    ST_MULTIPLY,
+    ST_FORGEDSWORD,
+    ST_FINISHER,
+    ST_MIDAIRCUT,
+    ST_FINALCUTTER,
+};
+
+inline constexpr std::int32_t kLastSpecialAttackType = ST_FINALCUTTER;
+
+// A weapon technique the hero uses in battle for energy.
+class Special_Attack : public Item {
+public:
+    Special_Attack() = default;
+    explicit Special_Attack(const Special_Attack* other) : Special_Attack(*other) {}
+    // Owned through std::unique_ptr<Special_Attack>, so destruction must reach the kind.
+    virtual ~Special_Attack() = default;
+
+    // Acts on elist[0]; ecount is carried for the interface's sake only.
+    virtual void Attack(Entity* elist, int ecount);
+
+    void SetEnergyCost(int newcost) { energycost = newcost; }
+    int GetEnergyCost() const { return energycost; }
+    void SetPower(int newpower) { power = newpower; }
+    int GetPower() const { return power; }
+    void SetAttackType(Special_Attack_Type newtype) { type = newtype; }
+    Special_Attack_Type GetAttackType() const { return type; }
+
+protected:
+    Special_Attack(const Special_Attack&) = default;
+    Special_Attack& operator=(const Special_Attack&) = default;
+
+    int energycost = 0;
+    int power = 0;
+    Special_Attack_Type type = ST_0;
+};
+
+}  // namespace vaskarn

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace vaskarn {
+
+// All of the game's dialogue passes through one Console over an input and an
+// output stream. Reads flush the output first, so a prompt is always on
+// screen before the game waits. When the input has nothing left to give, a
+// read ends the game (EndOfGame) instead of returning: every menu re-asks on
+// bad input and would otherwise redraw itself forever.
+class Console {
+public:
+    Console(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+
+    std::ostream& Out() { return out_; }
+    template <typename T>
+    Console& operator<<(const T& value) {
+        out_ << value;
+        return *this;
+    }
+
+    // The prompt of every question: ">" with no line end.
+    void Prompt() { out_ << '>'; }
+
+    // --- Raw readers: leave the rest of the line unread. ---
+
+    // A whole number, after white space (empty lines too). A non-number, or
+    // one that does not fit, gives `fallback`; the stream is made usable again.
+    int ExtractNumber(int fallback);
+    // The next non-blank character.
+    char ExtractChar();
+    // The next whitespace-delimited word.
+    std::string ExtractWord();
+    // Discards up to and including the next line end (or to end of input).
+    void DiscardLine();
+    // Discards up to and including the next line end, at most `limit` characters.
+    void DiscardLine(std::size_t limit);
+    // Discards exactly one character, if there is one.
+    void DiscardChar();
+
+    // --- The game's three ways of reading a choice (the rest of the line is discarded). ---
+    int ReadNumber(int fallback);
+    char ReadChar();
+    std::string ReadWord();
+    // One whole line, without its line end.
+    std::string ReadLine();
+
+    // The Enter pause: "\nPress the Enter key to continue", the rest of the
+    // pending line is consumed, then two line ends.
+    void Wait();
+    // Like Wait(), but also waits for one further whole line.
+    void Waits();
+
+private:
+    // Skips white space; ends the game when the input is exhausted.
+    void SkipBlanksOrEnd();
+    void EndIfExhausted();
+
+    std::istream& in_;
+    std::ostream& out_;
+};
+
+}  // namespace vaskarn

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace vaskarn {
+
+// The Enter pause after every message the player must read.
+void wait();
+// The pause that also waits for a fresh line.
+void waits();
+// Re-seeds the generator from the calendar clock in whole seconds.
+void random();
+// The farewell: prints it, consumes one line and ends the game.
+[[noreturn]] void exit0();
+
+}  // namespace vaskarn
