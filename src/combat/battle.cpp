@@ -37,6 +37,13 @@ struct Choice {
     Monster* monster = nullptr;
 };
 
+// Whom a spell or special attack goes at: the hero or one monster (then
+// `monster` is set too). No entity means back to the menu.
+struct CastTarget {
+    Entity* entity = nullptr;
+    Monster* monster = nullptr;
+};
+
 // The entry of slot number n (1-based, as shown), or null when n names no
 // filled slot.
 template <typename T, std::size_t N>
@@ -54,6 +61,7 @@ public:
 
 private:
     int Count() const { return static_cast<int>(group_.size()); }
+    int SelfNumber() const { return SatAdd(Count(), 1); }  // the hero's number in a target list
     bool Single() const { return group_.size() == 1; }
     Monster& Only() { return group_[0]; }
 
@@ -83,7 +91,7 @@ private:
     void List() { ListMonsters(group_.data(), Count()); }
     int ReadTarget();
     Choice Classify(int n);
-    Entity* ChooseCastTarget(std::string_view cancelLines, Monster** monster);
+    CastTarget ChooseCastTarget(std::string_view cancelLines);
     void PayIfKilled(Monster& monster, Reward word);
     void Pay(Monster& monster, Reward word);
     void ShiftAttacks(int delta);
@@ -236,17 +244,14 @@ Choice Battle::Classify(int n) {
 }
 
 // The target question of spells and special attacks, which may also aim at
-// the hero (number count + 1). Returns null when the choice goes back to the
-// menu; `monster` is set when a monster was chosen.
-Entity* Battle::ChooseCastTarget(std::string_view cancelLines, Monster** monster) {
-    const int self = SatAdd(Count(), 1);
+// the hero.
+CastTarget Battle::ChooseCastTarget(std::string_view cancelLines) {
     const int n = ReadTarget();
-    if (n == self) return hero_;
+    if (n == SelfNumber()) return {hero_, nullptr};
     const Choice choice = Classify(n);
     if (choice.pick == Pick::Cancel) io() << cancelLines;
-    if (choice.pick != Pick::Alive) return nullptr;
-    *monster = choice.monster;
-    return choice.monster;
+    if (choice.pick != Pick::Alive) return {};
+    return {choice.monster, choice.monster};
 }
 
 void Battle::PayIfKilled(Monster& monster, Reward word) {
@@ -315,18 +320,18 @@ Outcome Battle::CastSpell() {
         io() << "2. Self\n"
              << "1. " << Only().GetName() << "\n";
     } else {
-        io() << Count() + 1 << ". Self\n";
+        io() << SelfNumber() << ". Self\n";
         List();
     }
     io() << "\n";
-    Monster* monster = nullptr;
-    Entity* target = ChooseCastTarget("\n\n", &monster);
-    if (target == nullptr) return Outcome::Menu;
+    const CastTarget target = ChooseCastTarget("\n\n");
+    if (target.entity == nullptr) return Outcome::Menu;
 
     hero_->LoseMP(spell->GetMPCost());
-    spell->Cast(target, 1);
+    spell->Cast(target.entity, 1);
     wait();
-    if (monster != nullptr) PayIfKilled(*monster, Single() ? Reward::Get : Reward::Gain);
+    // Hurting himself never counts as a kill.
+    if (target.monster != nullptr) PayIfKilled(*target.monster, Single() ? Reward::Get : Reward::Gain);
     return Outcome::TurnEnds;
 }
 
@@ -390,17 +395,16 @@ Outcome Battle::UseSpecialAttack() {
         return Outcome::Menu;
     }
 
-    io() << Count() + 1 << ". Self\n";
+    io() << SelfNumber() << ". Self\n";
     List();
     io() << "\n";
-    Monster* monster = nullptr;
-    Entity* target = ChooseCastTarget("\n", &monster);
-    if (target == nullptr) return Outcome::Menu;
+    const CastTarget target = ChooseCastTarget("\n");
+    if (target.entity == nullptr) return Outcome::Menu;
 
     hero_->UseEnergy(attack->GetEnergyCost());
-    attack->Attack(target, 1);
+    attack->Attack(target.entity, 1);
     wait();
-    if (monster != nullptr) PayIfKilled(*monster, Reward::Get);
+    if (target.monster != nullptr) PayIfKilled(*target.monster, Reward::Get);
     return Outcome::TurnEnds;
 }
 
