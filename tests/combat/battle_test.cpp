@@ -102,12 +102,22 @@ TEST(BattleTest, BowMovesAndAMonsterDyingOfPoison) {
     EXPECT_EQ(blight.hero.GetArrows(), 0);
 }
 
-TEST(BattleTest, PoisonSlaysTheHeroBeforeHisTurn) {
+TEST(BattleTest, AFallenHeroIsSlainAtTheStartOfTheNextRound) {
     Fight f({5});
     f.hero.SetHP(10);
     f.hero.SetPoisoned(true);
     EXPECT_FALSE(f.Run({}));
     EXPECT_EQ(f.world.Output(), kOpening + "\n\nYou take 10 damage from poison.\n" + P + "You have been slain.\n" + P);
+
+    // Once the hero falls, the monsters after the one that felled him do nothing.
+    Fight pack({5, 5});
+    pack.hero.SetHP(1);
+    pack.group[0].SetAttack(5);
+    pack.group[1].SetPoisoned(true);
+    EXPECT_FALSE(pack.Run({"1", "1"}));
+    EXPECT_TRUE(pack.world.Output().ends_with("You hit the Rat for 3 damage.\n" + P + "The Rat hit you for 4 damage.\n" +
+                                              P + "You have been slain.\n" + P));
+    EXPECT_EQ(pack.group[1].GetHP(), 5);
 }
 
 TEST(BattleTest, RetreatFleesWholeOrHalvedOrFails) {
