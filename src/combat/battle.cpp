@@ -171,9 +171,8 @@ void Battle::ShowStatus() {
 
 Outcome Battle::HeroTurn() {
     using Entry = Outcome (Battle::*)();
-    static constexpr std::array<Entry, 7> kEntries{&Battle::Attack,           &Battle::CastSpell,
-                                                   &Battle::DrinkPotion,      &Battle::UseSpecialAttack,
-                                                   &Battle::Defend,           &Battle::FireArrow,
+    static constexpr std::array<Entry, 7> kEntries{&Battle::Attack,           &Battle::CastSpell, &Battle::DrinkPotion,
+                                                   &Battle::UseSpecialAttack, &Battle::Defend,    &Battle::FireArrow,
                                                    &Battle::Retreat};
     for (;;) {
         io() << "1. Attack\n"
@@ -295,8 +294,10 @@ Outcome Battle::Attack() {
 
 Outcome Battle::CastSpell() {
     SpellSlots& spells = hero_->GetSpell();
-    for (std::size_t i = 0; i < spells.size(); ++i)
-        if (spells[i]) io() << i + 1 << ". " << spells[i]->GetName() << " - MP Cost: " << spells[i]->GetMPCost() << "\n";
+    for (std::size_t i = 0; i < spells.size(); ++i) {
+        if (!spells[i]) continue;
+        io() << i + 1 << ". " << spells[i]->GetName() << " - MP Cost: " << spells[i]->GetMPCost() << "\n";
+    }
     io() << "\n";
     const int n = ReadTarget();
     if (n == 0) {

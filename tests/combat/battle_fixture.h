@@ -14,7 +14,8 @@ namespace vaskarn::testing {
 
 inline const std::string P = "\nPress the Enter key to continue\n\n";
 inline const std::string kOpening = "You hold up your Bent Dagger and prepare to fight.\n" + P + "\n\n\n";
-inline const std::string kMenu = "1. Attack\n2. Spell\n3. Potion\n4. Special Attack\n5. Defend\n6. Fire Arrow\n7. Retreat\n>\n\n";
+inline const std::string kMenu =
+    "1. Attack\n2. Spell\n3. Potion\n4. Special Attack\n5. Defend\n6. Fire Arrow\n7. Retreat\n>\n\n";
 inline const std::string kMenuAsked = kMenu.substr(0, kMenu.size() - 2);  // the input ended at the prompt
 inline const std::string kBowMenu =
     "Bow: Yew Bow\nRanged Power: 10\n\nWhich bow move would you like to use?\n\n1. Powershot\n2. Rainfire\n"
@@ -36,11 +37,17 @@ inline std::string Kill(const std::string& name, const std::string& word) {
 // Both print what they do to their target and take 10 HP from it; each costs 5.
 struct Bolt : Spell {
     Bolt() { SetName("Bolt"); SetMPCost(5); SetPower(10); }
-    void Cast(Entity* target, int) override { io() << "Bolt hits " << target->GetName() << ".\n"; target->LoseHP(10); }
+    void Cast(Entity* target, int) override {
+        io() << "Bolt hits " << target->GetName() << ".\n";
+        target->LoseHP(10);
+    }
 };
 struct Slash : Special_Attack {
     Slash() { SetName("Slash"); SetEnergyCost(5); SetPower(10); }
-    void Attack(Entity* target, int) override { io() << "Slash hits " << target->GetName() << ".\n"; target->LoseHP(10); }
+    void Attack(Entity* target, int) override {
+        io() << "Slash hits " << target->GetName() << ".\n";
+        target->LoseHP(10);
+    }
 };
 
 struct Fight {

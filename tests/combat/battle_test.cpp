@@ -24,7 +24,8 @@ TEST(BattleTest, SpellsOnTheOnlyMonsterAndOnOneOfSeveral) {
     Fight one({5});
     one.hero.GetSpell()[1] = std::make_unique<Bolt>();
     EXPECT_TRUE(one.Run({"2", "2", "1"}));
-    EXPECT_EQ(one.world.Output(), kOpening + Round("Rat - 5/5 \n", Status(40)) + "2. Bolt - MP Cost: 5\n\n0. Cancel\n>" +
+    EXPECT_EQ(one.world.Output(), kOpening + Round("Rat - 5/5 \n", Status(40)) +
+                                      "2. Bolt - MP Cost: 5\n\n0. Cancel\n>" +
                                       "Target?\n\n2. Self\n1. Rat\n\n0. Cancel\n>Bolt hits Rat.\n" + P +
                                       Kill("Rat", "You get") + kWin);
 
@@ -75,8 +76,8 @@ TEST(BattleTest, BowMovesAndAMonsterDyingOfPoison) {
     shot.GiveBow(20);
     EXPECT_TRUE(shot.Run({"6", "1"}));
     EXPECT_EQ(shot.world.Output(), kOpening + Round("Rat - 5/5 \n", Status(40, 10, 20, 20)) + kBowMenu +
-                                       "You hold up your Yew Bow, and shoot an arrow at the Rat.\nThe Rat is hit for 10.\n" +
-                                       P + Kill("Rat", "You get") + kWin);
+                                       "You hold up your Yew Bow, and shoot an arrow at the Rat.\n"
+                                       "The Rat is hit for 10.\n" + P + Kill("Rat", "You get") + kWin);
 
     Fight rain({5, 25});
     rain.GiveBow(20);
@@ -96,8 +97,9 @@ TEST(BattleTest, BowMovesAndAMonsterDyingOfPoison) {
     blight.GiveBow(1);
     EXPECT_TRUE(blight.Run({"6", "3"}));
     EXPECT_EQ(blight.world.Output(), kOpening + Round("Rat - 5/5 \n", Status(40, 10, 20, 1)) + kBowMenu +
-                                         "You fire a poisoned arrow at the Rat.\nYou watch as the blight hits the Rat for 0.\n" +
-                                         P + "The Rat takes 10 damage from poison.\n" + P + Kill("Rat", "You gain") +
+                                         "You fire a poisoned arrow at the Rat.\n"
+                                         "You watch as the blight hits the Rat for 0.\n" + P +
+                                         "The Rat takes 10 damage from poison.\n" + P + Kill("Rat", "You gain") +
                                          kWin);
     EXPECT_EQ(blight.hero.GetArrows(), 0);
 }
@@ -115,13 +117,14 @@ TEST(BattleTest, AFallenHeroIsSlainAtTheStartOfTheNextRound) {
     pack.group[0].SetAttack(5);
     pack.group[1].SetPoisoned(true);
     EXPECT_FALSE(pack.Run({"1", "1"}));
-    EXPECT_TRUE(pack.world.Output().ends_with("You hit the Rat for 3 damage.\n" + P + "The Rat hit you for 4 damage.\n" +
-                                              P + "You have been slain.\n" + P));
+    EXPECT_TRUE(pack.world.Output().ends_with("You hit the Rat for 3 damage.\n" + P +
+                                              "The Rat hit you for 4 damage.\n" + P + "You have been slain.\n" + P));
     EXPECT_EQ(pack.group[1].GetHP(), 5);
 }
 
 TEST(BattleTest, RetreatFleesWholeOrHalvedOrFails) {
-    const std::string lucky = "You run as quickly as you can out of the area, and luckily,\nyou make it without being harmed.\n";
+    const std::string lucky =
+        "You run as quickly as you can out of the area, and luckily,\nyou make it without being harmed.\n";
     const std::string hurt = "You run as quickly as you can out of the area, but\nyou get hit and lose half your HP.\n";
     struct Case { unsigned roll; int hp; int after; std::string text; };
     for (const Case& c : {Case{2, 9, 9, lucky}, Case{3, 9, 4, hurt}, Case{3, 1, 0, hurt}}) {
