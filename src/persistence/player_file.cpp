@@ -114,7 +114,6 @@ FixedPart ReadFixedPart(ByteReader& in) {
     f.bowpower = in.Int32();
     f.arrows = in.Int32();
     for (OptFlag& flag : f.progress) flag = in.Flag();
-    io() << "\n";
     f.weapon = ReadGear(in);
     for (StoredGear& piece : f.armor) piece = ReadGear(in);
     return f;
@@ -123,14 +122,14 @@ FixedPart ReadFixedPart(ByteReader& in) {
 // A gear record is rebuilt from the three stored fields; one the file did
 // not reach keeps the hero's value.
 template <typename Gear>
-Gear RebuildGear(const StoredGear& stored, const Gear& current, int currentValue) {
+Gear RebuildGear(const StoredGear& stored, const Gear& current) {
     Gear gear;
     gear.SetName(stored.name ? std::string_view(*stored.name) : current.GetName());
     gear.SetPrice(stored.price.value_or(current.GetPrice()));
     if constexpr (std::is_same_v<Gear, Weapon>)
-        gear.SetDamage(stored.value.value_or(currentValue));
+        gear.SetDamage(stored.value.value_or(current.GetDamage()));
     else
-        gear.SetProtection(stored.value.value_or(currentValue));
+        gear.SetProtection(stored.value.value_or(current.GetProtection()));
     return gear;
 }
 
@@ -223,6 +222,7 @@ void Player::Load() {
     }
     ByteReader in(*file);
     const FixedPart f = ReadFixedPart(in);
+    io() << "\n";  // the empty line that follows reading the progress flags
 
     // Each list loop also stops at the first entry the file cannot hold in
     // full, so a huge count costs nothing.
@@ -305,11 +305,11 @@ void Player::Load() {
         AddSpecialAttack(&temp);
     }
 
-    if (f.weapon.AnyRead()) SetWeapon(RebuildGear(f.weapon, weapon, weapon.GetDamage()));
+    if (f.weapon.AnyRead()) SetWeapon(RebuildGear(f.weapon, weapon));
     for (std::size_t i = 0; i < kArmorInFileOrder.size(); ++i) {
         if (!f.armor[i].AnyRead()) continue;
         const Armor& current = *(this->*kArmorInFileOrder[i].get)();
-        (this->*kArmorInFileOrder[i].set)(RebuildGear(f.armor[i], current, current.GetProtection()));
+        (this->*kArmorInFileOrder[i].set)(RebuildGear(f.armor[i], current));
     }
 
     // The fixed part goes in last, so a refund made while the lists were

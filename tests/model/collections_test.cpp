@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "abilities/special_attacks.h"
 #include "abilities/spells.h"
 #include "model/player.h"
 #include "support/test_world.h"
@@ -35,7 +34,6 @@ TEST(CollectionsTest, PotionsStackFillGapsAndRefundWhenFull) {
     hero.GetPotion()[2].reset();
     AddPotion(hero, "Gap");
     EXPECT_EQ(hero.GetPotion()[2]->GetName(), "Gap");
-    hero.AddPotion(nullptr);
     EXPECT_EQ(world.Output(), "");
 
     for (int i = 4; i < 100; ++i) AddPotion(hero, "P" + std::to_string(i));
@@ -46,49 +44,32 @@ TEST(CollectionsTest, PotionsStackFillGapsAndRefundWhenFull) {
     EXPECT_EQ(hero.GetPotion()[99]->GetAmount(), 2);
 }
 
-TEST(CollectionsTest, DuplicateAbilitiesAreReplacedInPlaceWithRefund) {
-    TestWorld world("\n\n\n\n");
+TEST(CollectionsTest, DuplicateSpellIsReplacedInPlaceWithRefund) {
+    TestWorld world("\n\n\n");
     Player hero;
-    Spell fireball;
+    Spell fireball, probe;
     fireball.SetName("Fireball"), fireball.SetPrice(50), fireball.SetSpellType(ST_FIREBALL);
-    hero.AddSpell(&fireball);
+    probe.SetName("Probe"), probe.SetSpellType(ST_PROBE);
+    hero.AddSpell(&fireball), hero.AddSpell(&probe);
     fireball.SetPower(99);
     hero.AddSpell(&fireball);
     EXPECT_EQ(world.TakeOutput(), "You already have the spell Fireball.\n" + kPause);
     EXPECT_EQ(hero.GetGold(), 150);
     EXPECT_NE(dynamic_cast<Fireball*>(hero.GetSpell()[0].get()), nullptr);
     EXPECT_EQ(hero.GetSpell()[0]->GetPower(), 99);
-    fireball.SetName("Unheld"), fireball.SetSpellType(static_cast<Spell_Type>(40));
-    hero.AddSpell(&fireball);
-    EXPECT_EQ(hero.GetSpell()[1], nullptr);
-    EXPECT_EQ(world.Output(), "");
-    hero.SetGold(100);
+    EXPECT_EQ(hero.GetSpell()[2], nullptr);
 
-    Special_Attack blade;
-    blade.SetName("Fire Blade"), blade.SetPrice(30), blade.SetAttackType(ST_FIREBLADE);
-    hero.AddSpecialAttack(&blade);
-    Special_Attack other;
-    other.SetName("Other"), other.SetAttackType(ST_0);
-    hero.AddSpecialAttack(&other);
-    blade.SetEnergyCost(9);
-    hero.AddSpecialAttack(&blade);
-    EXPECT_EQ(world.TakeOutput(), "You already have the special attack Fire Blade.\n" + kPause);
-    EXPECT_EQ(hero.GetGold(), 130);
-    EXPECT_NE(dynamic_cast<Fire_Blade*>(hero.GetSpecialAttack()[0].get()), nullptr);
-    EXPECT_EQ(hero.GetSpecialAttack()[0]->GetEnergyCost(), 9);
-    EXPECT_EQ(hero.GetSpecialAttack()[1]->GetName(), "Other");
-    EXPECT_EQ(hero.GetSpecialAttack()[2], nullptr);
-
-    // No kind for the type: nothing stored, silently, yet a held namesake is
+    // A type that names no kind stores nothing, silently; a held namesake is
     // still given up and refunded.
-    blade.SetAttackType(static_cast<Special_Attack_Type>(40));
-    hero.AddSpecialAttack(&blade);
-    EXPECT_EQ(hero.GetSpecialAttack()[0], nullptr);
-    EXPECT_EQ(hero.GetGold(), 160);
-    blade.SetName("Unheld");
-    hero.AddSpecialAttack(&blade);
-    EXPECT_EQ(hero.GetSpecialAttack()[0], nullptr);
-    EXPECT_EQ(world.TakeOutput(), "You already have the special attack Fire Blade.\n" + kPause);
+    probe.SetName("Unheld"), probe.SetSpellType(static_cast<Spell_Type>(40));
+    hero.AddSpell(&probe);
+    EXPECT_EQ(hero.GetSpell()[2], nullptr);
+    EXPECT_EQ(world.Output(), "");
+    hero.AddSpell(&fireball);
+    fireball.SetSpellType(static_cast<Spell_Type>(-1));
+    hero.AddSpell(&fireball);
+    EXPECT_EQ(hero.GetSpell()[0], nullptr);
+    EXPECT_EQ(hero.GetGold(), 250);
 }
 
 TEST(CollectionsTest, FullCollectionsDropOrComplainWithoutRefund) {
@@ -115,16 +96,13 @@ TEST(CollectionsTest, TheCallersObjectIsNeverStored) {
     Player hero;
     Potion potion;
     potion.CreatePotion("Elixir", 1, 1, 1);
-    Inventory item;
-    item.CreateItem("Map", 1);
     Blessings blessing;
     blessing.CreateBlessing("Luck", 2);
     blessing.SetPrice(77);
-    hero.AddPotion(&potion), hero.AddItem(&item), hero.AddBlessing(&blessing);
-    potion.SetName("Changed"), potion.SetAmount(50), item.SetName("Changed"), blessing.SetValue(-1);
+    hero.AddPotion(&potion), hero.AddBlessing(&blessing);
+    potion.SetName("Changed"), potion.SetAmount(50), blessing.SetValue(-1);
     EXPECT_EQ(hero.GetPotion()[0]->GetName(), "Elixir");
     EXPECT_EQ(hero.GetPotion()[0]->GetAmount(), 1);
-    EXPECT_EQ(hero.GetInventory()[0]->GetName(), "Map");
     EXPECT_EQ(hero.GetBlessings()[0]->GetValue(), 2);
     EXPECT_EQ(hero.GetBlessings()[0]->GetPrice(), 0);
 }

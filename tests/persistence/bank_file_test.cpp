@@ -31,16 +31,24 @@ TEST(BankFileTest, FourLittleEndianBytesAndShortFilesKeepTheAmount) {
     hero.SetBankAmount(10);
     EXPECT_TRUE(hero.SaveBank());
     EXPECT_EQ(world.ReadFile("Bank.dll"), std::string("\x0a\0\0\0", 4));
-    world.WriteFile("Bank.dll", std::string("\xdc\x05\0\0", 4));
-    hero.LoadBank();
-    EXPECT_EQ(hero.GetBankAmount(), 1500);
     world.WriteFile("Bank.dll", std::string("\xce\xff\xff\xff", 4));
     hero.LoadBank();
-    EXPECT_EQ(hero.GetBankAmount(), -50);  // as stored; the next change clamps
+    EXPECT_EQ(hero.GetBankAmount(), -50);  // as stored
     world.WriteFile("Bank.dll", std::string("\x01\x02\x03", 3));
     hero.LoadBank();
     EXPECT_EQ(hero.GetBankAmount(), -50);
     EXPECT_EQ(world.Output(), "");
+}
+
+TEST(BankFileTest, DepositsAndWithdrawalsClampAtZeroAndSaveThePlayerFile) {
+    testing::TestWorld world;
+    Player hero;
+    hero.SetBankAmount(-50);
+    EXPECT_TRUE(hero.AddBankAmount(10));
+    EXPECT_EQ(hero.GetBankAmount(), 0);
+    hero.SetBankAmount(200);
+    EXPECT_TRUE(hero.SubtractBankAmount(500) && hero.GetBankAmount() == 0);
+    EXPECT_TRUE(world.ReadFile("Player.dll") && !world.ReadFile("Bank.dll"));
 }
 
 }  // namespace
