@@ -1,0 +1,352 @@
+#include "abilities/special_attacks.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/services.h"
+#include "frontend/helpers.h"
+#include "model/arith.h"
+
+namespace vaskarn {
+namespace {
+
+struct KindDefaults {
+    Special_Attack_Type type;
+    std::string_view name;
+    int price;
+    int energycost;
+    int power;
+};
+
+// What a kind's default constructor gives; row i holds type i + 1.
+constexpr std::array<KindDefaults, kLastSpecialAttackType> kDefaults{{
+    {ST_CLEAVE1, "Cleave", 8000, 55, 36},
+    {ST_RAMPAGE, "Rampage", 2000, 50, 20},
+    {ST_SWEEP, "Sweep", 2000, 40, 25},
+    {ST_PUNCTURE, "Puncture", 500, 20, 10},
+    {ST_PBLADE, "Poison Blade", 100, 20, 5},
+    {ST_THRUST, "Thrust", 3000, 45, 15},
+    {ST_STAB, "Stab", 2000, 20, 5},
+    {ST_JAB, "Jab", 4000, 45, 15},
+    {ST_CRUSH, "Crush", 10000, 70, 50},
+    {ST_FIREBLADE, "Fire Blade", 5000, 60, 45},
+    {ST_WATERBLADE, "Water Blade", 3000, 40, 30},
+    {ST_EARTHBLADE, "Earth Blade", 4000, 55, 45},
+    {ST_LIGHTBLADE, "Light Blade", 4000, 45, 36},
+    {ST_CUTTER, "Cutter", 7000, 55, 120},
+    {ST_FLASH, "Flash", 8000, 60, 140},
+    {ST_THROW, "Throw", 5000, 30, 45},
+    {ST_SPIN, "Spin", 6000, 40, 70},
+    {ST_MULTIPLY, "Multiply", 20000, 170, 40},
+    {ST_FORGEDSWORD, "Forged Sword", 200000, 270, 500},
+    {ST_FINISHER, "Finisher", 400000, 250, 1500},
+    {ST_MIDAIRCUT, "Midair Cut", 200000, 120, 220},
+    {ST_FINALCUTTER, "Final Cutter", 200000, 220, 600},
+}};
+
+constexpr bool RowsFollowTypeOrder() {
+    for (std::size_t i = 0; i < kDefaults.size(); ++i) {
+        if (kDefaults[i].type != static_cast<std::int32_t>(i + 1)) return false;
+    }
+    return true;
+}
+static_assert(RowsFollowTypeOrder());
+
+void ApplyDefaults(Special_Attack& attack, Special_Attack_Type type) {
+    const KindDefaults& row = kDefaults[static_cast<std::size_t>(type - 1)];
+    attack.SetName(row.name);
+    attack.SetPrice(row.price);
+    attack.SetEnergyCost(row.energycost);
+    attack.SetPower(row.power);
+    attack.SetAttackType(row.type);
+}
+
+// A draw that only advances the generator.
+void DiscardDraw() { rng().Next(); }
+
+template <typename Kind>
+std::unique_ptr<Special_Attack> Copy(const Special_Attack* from) {
+    return std::make_unique<Kind>(from);
+}
+
+using CopyFn = std::unique_ptr<Special_Attack> (*)(const Special_Attack*);
+
+// Indexed by type.
+constexpr std::array<CopyFn, kLastSpecialAttackType + 1> kCopiers{{
+    &Copy<Special_Attack>, &Copy<Cleave1>,      &Copy<Rampage>,     &Copy<Sweep>,
+    &Copy<Puncturing>,     &Copy<Poison_Blade>, &Copy<Thrust>,      &Copy<Stab>,
+    &Copy<Jab>,            &Copy<Crush>,        &Copy<Fire_Blade>,  &Copy<Water_Blade>,
+    &Copy<Earth_Blade3>,   &Copy<Light_Blade3>, &Copy<Cutter2>,     &Copy<Flash2>,
+    &Copy<Throw2>,         &Copy<Spin2>,        &Copy<Multiply2>,   &Copy<Forged_Sword>,
+    &Copy<Finisher1>,      &Copy<Midair_Cut>,   &Copy<Final_Cutter>,
+}};
+
+}  // namespace
+
+std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from) {
+    if (from == nullptr) return nullptr;
+    const std::int32_t type = from->GetAttackType();
+    if (type < 0 || type > kLastSpecialAttackType) return nullptr;
+    return kCopiers[static_cast<std::size_t>(type)](from);
+}
+
+Cleave1::Cleave1() { ApplyDefaults(*this, ST_CLEAVE1); }
+Rampage::Rampage() { ApplyDefaults(*this, ST_RAMPAGE); }
+Sweep::Sweep() { ApplyDefaults(*this, ST_SWEEP); }
+Puncturing::Puncturing() { ApplyDefaults(*this, ST_PUNCTURE); }
+Poison_Blade::Poison_Blade() { ApplyDefaults(*this, ST_PBLADE); }
+Thrust::Thrust() { ApplyDefaults(*this, ST_THRUST); }
+Stab::Stab() { ApplyDefaults(*this, ST_STAB); }
+Jab::Jab() { ApplyDefaults(*this, ST_JAB); }
+Crush::Crush() { ApplyDefaults(*this, ST_CRUSH); }
+Fire_Blade::Fire_Blade() { ApplyDefaults(*this, ST_FIREBLADE); }
+Water_Blade::Water_Blade() { ApplyDefaults(*this, ST_WATERBLADE); }
+Earth_Blade3::Earth_Blade3() { ApplyDefaults(*this, ST_EARTHBLADE); }
+Light_Blade3::Light_Blade3() { ApplyDefaults(*this, ST_LIGHTBLADE); }
+Cutter2::Cutter2() { ApplyDefaults(*this, ST_CUTTER); }
+Flash2::Flash2() { ApplyDefaults(*this, ST_FLASH); }
+Throw2::Throw2() { ApplyDefaults(*this, ST_THROW); }
+Spin2::Spin2() { ApplyDefaults(*this, ST_SPIN); }
+Multiply2::Multiply2() { ApplyDefaults(*this, ST_MULTIPLY); }
+Forged_Sword::Forged_Sword() { ApplyDefaults(*this, ST_FORGEDSWORD); }
+Finisher1::Finisher1() { ApplyDefaults(*this, ST_FINISHER); }
+Midair_Cut::Midair_Cut() { ApplyDefaults(*this, ST_MIDAIRCUT); }
+Final_Cutter::Final_Cutter() { ApplyDefaults(*this, ST_FINALCUTTER); }
+
+// Every Attack acts on elist[0] only; a missing target is a no-op rather
+// than a crash.
+
+void Cleave1::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    random();
+    const int x = Draw(10);
+    const int y = Draw(10);
+    const int damage = SatAdd(SatAdd(x, power), y);
+    io() << "You hold your sword high up in the air, and it comes slashing\n"
+         << "down with a sharp sound at the " << target.GetName() << ".\n"
+         << "The " << target.GetName() << " is hit for " << damage << " damage.\n";
+    target.LoseHP(damage);
+}
+
+void Rampage::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    random();
+    const int r = Draw(3);
+    const int damage = r == 0 ? 0 : r == 1 ? power : SatMul(2, power);
+    io() << "You swing your sword at the " << target.GetName() << ", damaging him for\n" << damage << ".\n";
+    target.LoseHP(damage);
+}
+
+void Sweep::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    io() << "You hold up your weapon and sweep it at the " << target.GetName() << ".\n"
+         << "You hit him for " << power << ".\n";
+    target.LoseHP(power);
+}
+
+void Puncturing::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    io() << "You hold your weapon towards the " << target.GetName() << ", preparing\n"
+         << "to hit him. You charge at him, hitting him for " << power << ".\n";
+    target.LoseHP(power);
+}
+
+void Poison_Blade::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    random();
+    // The blade still spends three draws, which keeps later draws in step.
+    DiscardDraw();
+    DiscardDraw();
+    DiscardDraw();
+    io() << "You poison the " << target.GetName() << ".\n";
+    target.SetPoisoned(true);
+}
+
+void Thrust::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    io() << "You spin your sword as if you were twisting it, and hit the\n"
+         << target.GetName() << " for " << power << " damage.\n";
+    target.LoseHP(power);
+}
+
+void Stab::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int x = Draw(5);
+    const int y = Draw(5);
+    const int z = Draw(5);
+    const int damage = SatAdd(SatAdd(x, power), y);
+    io() << "You perform a stabbing move at the " << target.GetName() << ",\n"
+         << "hitting him for " << damage << " damage.\n";
+    target.LoseHP(damage);
+    if (z == 1 || z == 3) {
+        io() << "You also poisoned the " << target.GetName() << ".\n";
+        target.SetPoisoned(true);
+    }
+}
+
+void Jab::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int damage = SatAdd(power, Draw(6));
+    const int hit = Draw(10);
+    if (hit == 0) {
+        io() << "Your jab move missed.\n";
+        return;
+    }
+    io() << "You jab your sword at the " << target.GetName() << ", hitting him\n"
+         << "for " << damage << ".\n";
+    target.LoseHP(damage);
+}
+
+void Crush::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    if (Draw(20) < 16) {
+        io() << "Your crushing move missed the " << target.GetName() << ".\n";
+        return;
+    }
+    io() << "You hold up your sword, and bring it down flying at the\n"
+         << target.GetName() << ", damaging it for " << power << " damage.\n";
+    target.LoseHP(power);
+}
+
+void Fire_Blade::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    random();
+    const int damage = SatAdd(power, Draw(15));
+    io() << "You charge up your sword for a massive inferno, and when you\n"
+         << "release it, the inferno immediately burns the\n"
+         << target.GetName() << ", dealing it for " << damage << " damage.\n";
+    target.LoseHP(damage);
+}
+
+void Water_Blade::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    random();
+    const int damage = SatAdd(power, Draw(15));
+    io() << "You charge up your sword for a massive wave of water.\n"
+         << "When you release it, a huge wave covers up the\n"
+         << target.GetName() << " completely and hits him for " << damage << "\n"
+         << "damage.\n";
+    target.LoseHP(damage);
+}
+
+void Earth_Blade3::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int damage = SatAdd(power, Draw(10));
+    io() << "You bring a rock from the ground, and it flies at the\n"
+         << target.GetName() << ", damaging it for " << damage << " damage.\n";
+    target.LoseHP(damage);
+}
+
+void Light_Blade3::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int damage = SatAdd(power, Draw(15));
+    io() << "You flash a wide beam of light at the " << target.GetName() << ".\n"
+         << "The " << target.GetName() << " is hit for " << damage << ".\n";
+    target.LoseHP(damage);
+}
+
+void Cutter2::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int damage = SatAdd(power, Draw(20));
+    io() << "You swing your sword in a circular motion at an extremely fast speed,\n"
+         << "and charge at the " << target.GetName() << ". The sword\n"
+         << "hits it, damaging it for " << damage << ".\n";
+    target.LoseHP(damage);
+}
+
+void Flash2::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int damage = SatAdd(power, Draw(30));
+    io() << "A flash shines from your sword, and flies at the " << target.GetName() << ".\n"
+         << "The " << target.GetName() << " is hit for " << damage << ".\n";
+    target.LoseHP(damage);
+}
+
+void Throw2::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    io() << "You throw your sword at the " << target.GetName() << ", damaging it\n"
+         << "for " << power << " damage.\n";
+    target.LoseHP(power);
+}
+
+void Spin2::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    io() << "You spin your sword, and throw it like a boomerang at the\n"
+         << target.GetName() << ". The " << target.GetName() << " is hit for\n"
+         << power << " damage.\n";
+    target.LoseHP(power);
+}
+
+void Multiply2::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int n = 1 + Draw(10);
+    const int damage = SatMul(power, n);
+    io() << "Your sword starts to gain energy. On the handle of your sword,\n"
+         << "you see a number. It is " << n << ". The " << target.GetName() << "\n"
+         << "is hit for " << damage << " damage.\n";
+    target.LoseHP(damage);
+}
+
+void Forged_Sword::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int damage = 202 + 2 * Draw(400);
+    io() << "You hold your sword up in the sky. It charges up, as the heat\n"
+         << "flows into it. Soon, it is all charged, and you lunge at the\n"
+         << target.GetName() << ". The " << target.GetName() << " is\n"
+         << "hit for " << damage << " damage.\n";
+    target.LoseHP(damage);
+}
+
+void Finisher1::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    const int r = Draw(25);
+    io() << "You charge at the " << target.GetName() << " with your sword...\n";
+    if (r != 21) {
+        io() << "You missed him, better luck next time.\n";
+        return;
+    }
+    io() << "You hit him for " << power << " damage.\n";
+    target.LoseHP(power);
+}
+
+void Midair_Cut::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    io() << "You jump up in midair, taken the " << target.GetName() << " with\n"
+         << "you. Then, you slash at him with your sword, hitting him\n";
+    const int damage = SatAdd(power, Draw(40));
+    io() << "for " << damage << " damage.\n";
+    target.LoseHP(damage);
+}
+
+void Final_Cutter::Attack(Entity* elist, int) {
+    if (elist == nullptr) return;
+    Entity& target = *elist;
+    io() << "You charge up your sword from the sky, and lunge at the\n"
+         << target.GetName() << ", hitting it for " << power << " damage.\n";
+    target.LoseHP(power);
+}
+
+}  // namespace vaskarn
