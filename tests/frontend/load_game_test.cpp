@@ -86,6 +86,7 @@ TEST(LoadGameTest, RepairWithoutTheSpellOnlyScolds) {
     EXPECT_EQ(world.Output(), "You never had the spell before, Cheater!\n\nPress the Enter key to continue\n\n");
     EXPECT_EQ(hero.GetGold(), 100);
     EXPECT_EQ(CountNamed(hero, "Unleashed"), 0);
+    ASSERT_TRUE(hero.GetSpell()[0]);
     EXPECT_EQ(hero.GetSpell()[0]->GetSpellType(), ST_GENERIC);
 }
 
@@ -99,6 +100,7 @@ TEST(LoadGameTest, LoadGameRepairsOnlyWhenArmed) {
     }
     GameState plain;
     EXPECT_TRUE(world.EndsGame([&] { LoadGame(plain); }));  // ends at the crossroads' first pause
+    ASSERT_TRUE(plain.loaded.GetSpell()[0]);
     EXPECT_EQ(plain.loaded.GetSpell()[0]->GetSpellType(), ST_GENERIC);
     EXPECT_NE(world.TakeOutput().find("You stand where many roads meet"), std::string::npos);
 
@@ -106,6 +108,7 @@ TEST(LoadGameTest, LoadGameRepairsOnlyWhenArmed) {
     armed.repairUnleashed = true;
     world.SetInput("\n\n");
     EXPECT_TRUE(world.EndsGame([&] { LoadGame(armed); }));
+    ASSERT_TRUE(armed.loaded.GetSpell()[0]);
     EXPECT_EQ(armed.loaded.GetSpell()[0]->GetSpellType(), ST_UNLEASHED);
     EXPECT_NE(world.Output().find("The bug has been fixed."), std::string::npos);
     EXPECT_TRUE(armed.repairUnleashed);
