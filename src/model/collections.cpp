@@ -1,0 +1,103 @@
+#include <algorithm>
+#include <memory>
+
+#include "abilities/special_attacks.h"
+#include "abilities/spells.h"
+#include "core/services.h"
+#include "frontend/helpers.h"
+#include "model/player.h"
+
+namespace vaskarn {
+namespace {
+
+// The lowest empty slot, or nullptr when every slot is held.
+template <typename T, std::size_t N>
+std::unique_ptr<T>* LowestEmpty(Slots<T, N>& slots) {
+    const auto found = std::find(slots.begin(), slots.end(), nullptr);
+    return found == slots.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+void Player::AddPotion(const Potion* p) {
+    if (p == nullptr) return;
+    for (const auto& held : potion) {
+        if (held && held->GetName() == p->GetName()) {
+            held->AddAmount(1);  // one unit per call, whatever the offer's amount
+            return;
+        }
+    }
+    if (auto* slot = LowestEmpty(potion)) {
+        auto made = std::make_unique<Potion>();
+        made->CreatePotion(p->GetName(), p->GetHPRestore(), p->GetMPRestore(), p->GetPrice());
+        made->SetAmount(p->GetAmount());
+        *slot = std::move(made);
+        return;
+    }
+    io() << "You can't hold any more potions, your potion inventory is full.\n";
+    AddGold(p->GetPrice());
+    wait();
+    io() << "\n";
+}
+
+void Player::AddSpell(const Spell* s) {
+    if (s == nullptr) return;
+    for (auto& held : spell) {
+        if (held && held->GetName() == s->GetName()) {
+            io() << "You already have the spell " << s->GetName() << ".\n";
+            AddGold(s->GetPrice());
+            held.reset();
+            wait();
+        }
+    }
+    auto* slot = LowestEmpty(spell);
+    if (slot == nullptr) return;
+    *slot = MakeSpell(s);  // nothing for a type that names no kind
+}
+
+void Player::AddSpecialAttack(const Special_Attack* a) {
+    if (a == nullptr) return;
+    for (auto& held : specialattack) {
+        if (held && held->GetName() == a->GetName()) {
+            io() << "You already have the special attack " << a->GetName() << ".\n";
+            held.reset();
+            AddGold(a->GetPrice());
+            wait();
+        }
+    }
+    auto* slot = LowestEmpty(specialattack);
+    if (slot == nullptr) return;
+    *slot = MakeSpecialAttack(a);  // nothing for a type that names no kind
+}
+
+void Player::AddItem(const Inventory* i) {
+    if (i == nullptr) return;
+    if (auto* slot = LowestEmpty(inventory)) {
+        auto made = std::make_unique<Inventory>();
+        made->CreateItem(i->GetName(), i->GetPrice());
+        *slot = std::move(made);
+        return;
+    }
+    io() << "You don't have enough room in your inventory to store any more items.\n";
+    wait();
+}
+
+void Player::AddGod_Power(const God_Power* g) {
+    if (g == nullptr) return;
+    if (auto* slot = LowestEmpty(godpower)) {
+        auto made = std::make_unique<God_Power>();
+        made->CreateGodPower(g->GetName(), g->GetPower());
+        *slot = std::move(made);
+    }
+}
+
+void Player::AddBlessing(const Blessings* b) {
+    if (b == nullptr) return;
+    if (auto* slot = LowestEmpty(blessings)) {
+        auto made = std::make_unique<Blessings>();
+        made->CreateBlessing(b->GetName(), b->GetValue());
+        *slot = std::move(made);
+    }
+}
+
+}  // namespace vaskarn

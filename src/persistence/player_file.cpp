@@ -1,0 +1,359 @@
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <type_traits>
+
+#include "core/end_of_game.h"
+#include "core/services.h"
+#include "frontend/helpers.h"
+#include "model/arith.h"
+#include "model/player.h"
+#include "persistence/binary_codec.h"
+
+namespace vaskarn {
+namespace {
+
+constexpr std::string_view kPlayerFile = "Player.dll";
+
+using OptInt = std::optional<std::int32_t>;
+using OptFlag = std::optional<bool>;
+using OptText = std::optional<std::string>;
+
+struct FlagField {
+    bool (Player::*get)() const;
+    bool (Player::*set)(bool);
+};
+
+// The progress flags in file order.
+const std::array<FlagField, 15> kProgressFlags = {{
+    {&Player::GetGrasslands, &Player::SetGrasslands},
+    {&Player::GetForest, &Player::SetForest},
+    {&Player::GetMeadow, &Player::SetMeadow},
+    {&Player::GetOceanCity, &Player::SetOceanCity},
+    {&Player::GetForest2, &Player::SetForest2},
+    {&Player::GetMountain, &Player::SetMountain},
+    {&Player::GetHeaven, &Player::SetHeaven},
+    {&Player::GetSwamp, &Player::SetSwamp},
+    {&Player::GetGraveyard, &Player::SetGraveyard},
+    {&Player::GetHellFire, &Player::SetHellFire},
+    {&Player::GetVroengard, &Player::SetVroengard},
+    {&Player::GetCastle, &Player::SetCastle},
+    {&Player::GetRuneKing, &Player::SetRuneKing},
+    {&Player::GetPeace, &Player::SetPeace},
+    {&Player::GetKing, &Player::SetKing},
+}};
+
+struct ArmorField {
+    const Armor* (Player::*get)() const;
+    void (Player::*set)(const Armor&);
+};
+
+// The file keeps the armour in its own order, not the record's.
+const std::array<ArmorField, 6> kArmorInFileOrder = {{
+    {&Player::GetHelm, &Player::SetHelm},
+    {&Player::GetPlatebody, &Player::SetPlatebody},
+    {&Player::GetPlatelegs, &Player::SetPlatelegs},
+    {&Player::GetCape, &Player::SetCape},
+    {&Player::GetShield, &Player::SetShield},
+    {&Player::GetGauntlets, &Player::SetGauntlets},
+}};
+
+// A weapon or armour piece: name, damage or protection, price.
+struct StoredGear {
+    OptText name;
+    OptInt value;
+    OptInt price;
+
+    bool AnyRead() const { return name || value || price; }
+};
+
+// The fixed part as read; a field the file did not reach stays empty and
+// leaves the hero's own value alone.
+struct FixedPart {
+    OptText name, groupname;
+    OptInt group, gold, hp, maxhp, mp, maxmp, energy, maxenergy, level, attack, defense, strength;
+    OptInt herblore_xp, herblore_level, smithing_xp, smithing_level, tokens, bars, xp;
+    OptFlag poisoned;
+    OptInt workshop_job;
+    OptFlag bow;
+    OptText bowname;
+    OptInt bowpower, arrows;
+    std::array<OptFlag, 15> progress;
+    StoredGear weapon;
+    std::array<StoredGear, 6> armor;  // file order
+};
+
+void WriteGear(ByteWriter& out, const Item& item, int value) {
+    out.Text36(item.GetName());
+    out.Int32(value);
+    out.Int32(item.GetPrice());
+}
+
+StoredGear ReadGear(ByteReader& in) {
+    StoredGear gear;
+    gear.name = in.Text36();
+    gear.value = in.Int32();
+    gear.price = in.Int32();
+    return gear;
+}
+
+FixedPart ReadFixedPart(ByteReader& in) {
+    FixedPart f;
+    f.name = in.Text36();
+    f.groupname = in.Text36();
+    for (OptInt* field : {&f.group, &f.gold, &f.hp, &f.maxhp, &f.mp, &f.maxmp, &f.energy, &f.maxenergy, &f.level,
+                          &f.attack, &f.defense, &f.strength, &f.herblore_xp, &f.herblore_level, &f.smithing_xp,
+                          &f.smithing_level, &f.tokens, &f.bars, &f.xp})
+        *field = in.Int32();
+    f.poisoned = in.Flag();
+    f.workshop_job = in.Int32();
+    f.bow = in.Flag();
+    f.bowname = in.Text36();
+    f.bowpower = in.Int32();
+    f.arrows = in.Int32();
+    for (OptFlag& flag : f.progress) flag = in.Flag();
+    f.weapon = ReadGear(in);
+    for (StoredGear& piece : f.armor) piece = ReadGear(in);
+    return f;
+}
+
+// A gear record is rebuilt from the three stored fields; one the file did
+// not reach keeps the hero's value.
+template <typename Gear>
+Gear RebuildGear(const StoredGear& stored, const Gear& current) {
+    Gear gear;
+    gear.SetName(stored.name ? std::string_view(*stored.name) : current.GetName());
+    gear.SetPrice(stored.price.value_or(current.GetPrice()));
+    if constexpr (std::is_same_v<Gear, Weapon>)
+        gear.SetDamage(stored.value.value_or(current.GetDamage()));
+    else
+        gear.SetProtection(stored.value.value_or(current.GetProtection()));
+    return gear;
+}
+
+// A list's count; never trusted as a size, only as an upper bound of the
+// entries that the rest of the file can actually hold.
+int ReadCount(ByteReader& in) { return std::max(in.Int32().value_or(0), 0); }
+
+template <typename T, std::size_t N>
+void Clear(Slots<T, N>& slots) {
+    for (auto& slot : slots) slot.reset();
+}
+
+template <typename T, std::size_t N>
+int CountHeld(const Slots<T, N>& slots) {
+    return static_cast<int>(std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s != nullptr; }));
+}
+
+}  // namespace
+
+bool Player::Save() const {
+    ByteWriter out;
+    out.Text36(GetName());
+    out.Text36(GetGroupName());
+    for (int value : {GetGroup(), GetGold(), GetHP(), GetMaxHP(), GetMP(), GetMaxMP(), GetEnergy(), GetMaxEnergy(),
+                      GetLevel(), GetAttack(), GetDefense(), GetStrength(), GetHerbloreXP(), GetHerbloreLevel(),
+                      GetSmithingXP(), GetSmithingLevel(), GetTokens(), GetBars(), GetXP()})
+        out.Int32(value);
+    out.Flag(IsPoisoned());
+    out.Int32(GetWorkshopJob());
+    out.Flag(HasBow());
+    out.Text36(GetBowName());
+    out.Int32(GetBowPower());
+    out.Int32(GetArrows());
+    for (const FlagField& flag : kProgressFlags) out.Flag((this->*flag.get)());
+    WriteGear(out, weapon, weapon.GetDamage());
+    for (const ArmorField& field : kArmorInFileOrder) {
+        const Armor& piece = *(this->*field.get)();
+        WriteGear(out, piece, piece.GetProtection());
+    }
+
+    out.Int32(CountHeld(potion));
+    for (const auto& p : potion) {
+        if (!p) continue;
+        out.Text36(p->GetName());
+        for (int value : {p->GetPrice(), p->GetHPRestore(), p->GetMPRestore(), p->GetAmount()}) out.Int32(value);
+    }
+    out.Int32(CountHeld(inventory));
+    for (const auto& i : inventory) {
+        if (!i) continue;
+        out.Text36(i->GetName());
+        out.Int32(i->GetPrice());
+    }
+    out.Int32(CountHeld(godpower));
+    for (const auto& g : godpower) {
+        if (!g) continue;
+        out.Text36(g->GetName());
+        out.Int32(g->GetPower());
+    }
+    out.Int32(CountHeld(blessings));
+    for (const auto& b : blessings) {
+        if (!b) continue;
+        out.Text36(b->GetName());
+        out.Int32(b->GetValue());
+    }
+    out.Int32(CountHeld(spell));
+    for (const auto& s : spell) {
+        if (!s) continue;
+        out.Text36(s->GetName());
+        for (int value : {s->GetPrice(), s->GetPower(), s->GetMPCost(), static_cast<int>(s->GetSpellType())})
+            out.Int32(value);
+    }
+    out.Int32(CountHeld(specialattack));
+    for (const auto& a : specialattack) {
+        if (!a) continue;
+        out.Text36(a->GetName());
+        for (int value : {a->GetPrice(), a->GetPower(), a->GetEnergyCost(), static_cast<int>(a->GetAttackType())})
+            out.Int32(value);
+    }
+    return gameDir().WriteAtomically(kPlayerFile, out.Bytes());
+}
+
+void Player::Load() {
+    const std::optional<std::string> file = gameDir().Read(kPlayerFile);
+    if (!file) {
+        io() << "Could not load save file. Maybe you haven't created a new\n"
+             << "file yet. If not, then select New Game at the title screen,\n"
+             << "and then go view your stats and save the game.\n";
+        wait();
+        throw EndOfGame{};
+    }
+    ByteReader in(*file);
+    const FixedPart f = ReadFixedPart(in);
+    io() << "\n";  // the empty line that follows reading the progress flags
+
+    // Each list loop also stops at the first entry the file cannot hold in
+    // full, so a huge count costs nothing.
+    Clear(potion);
+    for (int n = ReadCount(in); n > 0; --n) {
+        const OptText name = in.Text36();
+        const OptInt price = in.Int32(), hp = in.Int32(), mp = in.Int32(), amount = in.Int32();
+        if (!(name && price && hp && mp && amount)) break;
+        if (*amount <= 0) continue;
+        const auto held = std::find_if(potion.begin(), potion.end(),
+                                       [&](const auto& p) { return p && p->GetName() == *name; });
+        // The stored amount arrives whole rather than one dose per add, with
+        // the same result: a hostile amount must not stall the game.
+        if (held != potion.end()) {
+            (*held)->AddAmount(*amount);
+            continue;
+        }
+        Potion temp;
+        temp.CreatePotion(*name, *hp, *mp, *price);
+        temp.SetAmount(*amount);
+        AddPotion(&temp);
+    }
+
+    Clear(inventory);
+    for (int n = ReadCount(in); n > 0; --n) {
+        const OptText name = in.Text36();
+        const OptInt price = in.Int32();
+        if (!(name && price)) break;
+        Inventory temp;
+        temp.CreateItem(*name, *price);
+        AddItem(&temp);
+        io() << "\n";
+    }
+
+    Clear(godpower);
+    for (int n = ReadCount(in); n > 0; --n) {
+        const OptText name = in.Text36();
+        const OptInt power = in.Int32();
+        if (!(name && power)) break;
+        God_Power temp;
+        temp.CreateGodPower(*name, *power);
+        AddGod_Power(&temp);
+    }
+
+    Clear(blessings);
+    for (int n = ReadCount(in); n > 0; --n) {
+        const OptText name = in.Text36();
+        const OptInt value = in.Int32();
+        if (!(name && value)) break;
+        Blessings temp;
+        temp.CreateBlessing(*name, *value);
+        AddBlessing(&temp);
+    }
+
+    Clear(spell);
+    for (int n = ReadCount(in); n > 0; --n) {
+        const OptText name = in.Text36();
+        const OptInt price = in.Int32(), power = in.Int32(), cost = in.Int32(), type = in.Int32();
+        if (!(name && price && power && cost && type)) break;
+        Spell temp;
+        temp.SetName(*name);
+        temp.SetPrice(*price);
+        temp.SetPower(*power);
+        temp.SetMPCost(*cost);
+        temp.SetSpellType(static_cast<Spell_Type>(*type));
+        AddSpell(&temp);
+    }
+
+    Clear(specialattack);
+    for (int n = ReadCount(in); n > 0; --n) {
+        const OptText name = in.Text36();
+        const OptInt price = in.Int32(), power = in.Int32(), cost = in.Int32(), type = in.Int32();
+        if (!(name && price && power && cost && type)) break;
+        Special_Attack temp;
+        temp.SetName(*name);
+        temp.SetPrice(*price);
+        temp.SetPower(*power);
+        temp.SetEnergyCost(*cost);
+        temp.SetAttackType(static_cast<Special_Attack_Type>(*type));
+        AddSpecialAttack(&temp);
+    }
+
+    if (f.weapon.AnyRead()) SetWeapon(RebuildGear(f.weapon, weapon));
+    for (std::size_t i = 0; i < kArmorInFileOrder.size(); ++i) {
+        if (!f.armor[i].AnyRead()) continue;
+        const Armor& current = *(this->*kArmorInFileOrder[i].get)();
+        (this->*kArmorInFileOrder[i].set)(RebuildGear(f.armor[i], current));
+    }
+
+    // The fixed part goes in last, so a refund made while the lists were
+    // rebuilt does not survive.
+    if (f.name) SetName(*f.name);
+    if (f.groupname) SetGroupName(*f.groupname);
+    if (f.group) SetGroup(*f.group);
+    if (f.bow) SetBow(*f.bow);
+    if (f.bowname) SetBowName(*f.bowname);
+    if (f.bowpower) SetBowPower(*f.bowpower);
+    if (f.arrows) SetArrows(*f.arrows);
+    if (f.gold) SetGold(*f.gold);
+    if (f.xp) SetXP(*f.xp);
+    if (f.hp) SetHP(*f.hp);
+    if (f.maxhp) SetMaxHP(*f.maxhp);
+    if (f.mp) SetMP(*f.mp);
+    if (f.maxmp) SetMaxMP(*f.maxmp);
+    if (f.energy) SetEnergy(*f.energy);
+    if (f.maxenergy) SetMaxEnergy(*f.maxenergy);
+    if (f.level) SetLevel(*f.level);
+    if (f.attack) SetAttack(*f.attack);
+    if (f.defense) SetDefense(*f.defense);
+    if (f.strength) SetStrength(*f.strength);
+    if (f.workshop_job) SetWorkshopJob(*f.workshop_job);
+    if (f.herblore_level) SetHerbloreLevel(*f.herblore_level);
+    if (f.herblore_xp) SetHerbloreXP(*f.herblore_xp);
+    if (f.smithing_level) SetSmithingLevel(*f.smithing_level);
+    if (f.smithing_xp) SetSmithingXP(*f.smithing_xp);
+    for (std::size_t i = 0; i < kProgressFlags.size(); ++i)
+        if (f.progress[i]) (this->*kProgressFlags[i].set)(*f.progress[i]);
+    if (f.tokens) SetTokens(*f.tokens);
+    if (f.bars) SetBars(*f.bars);
+    if (f.poisoned) SetPoisoned(*f.poisoned);
+    io() << "\n" << "\n\n";
+}
+
+bool Player::AddBankAmount(int amount) {
+    bankamount = std::max(SatAdd(bankamount, amount), 0);
+    return Save();
+}
+
+bool Player::SubtractBankAmount(int amount) {
+    bankamount = std::max(SatSub(bankamount, amount), 0);
+    return Save();
+}
+
+}  // namespace vaskarn

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "abilities/spells.h"
+#include "model/player.h"
+#include "support/test_world.h"
+
+namespace vaskarn {
+namespace {
+
+using testing::TestWorld;
+
+const std::string kPause = "\nPress the Enter key to continue\n\n";
+
+void AddPotion(Player& hero, const std::string& name, int amount = 1, int price = 10) {
+    Potion p;
+    p.CreatePotion(name, 5, 3, price);
+    p.SetAmount(amount);
+    hero.AddPotion(&p);
+}
+
+TEST(CollectionsTest, PotionsStackFillGapsAndRefundWhenFull) {
+    TestWorld world("\n");
+    Player hero;
+    AddPotion(hero, "Small Health Potion");
+    AddPotion(hero, "Small Health Potion");
+    AddPotion(hero, "Mana Potion", 5);
+    AddPotion(hero, "Mana Potion", 5);  // a held name gains exactly one unit
+    EXPECT_EQ(hero.GetPotion()[0]->GetAmount(), 2);
+    EXPECT_EQ(hero.GetPotion()[1]->GetAmount(), 6);
+    AddPotion(hero, "Third");
+    AddPotion(hero, "Fourth");
+    hero.GetPotion()[2].reset();
+    AddPotion(hero, "Gap");
+    EXPECT_EQ(hero.GetPotion()[2]->GetName(), "Gap");
+    EXPECT_EQ(world.Output(), "");
+
+    for (int i = 4; i < 100; ++i) AddPotion(hero, "P" + std::to_string(i));
+    AddPotion(hero, "Extra", 1, 250);
+    EXPECT_EQ(world.TakeOutput(), "You can't hold any more potions, your potion inventory is full.\n" + kPause + "\n");
+    EXPECT_EQ(hero.GetGold(), 350);
+    AddPotion(hero, "P99");
+    EXPECT_EQ(hero.GetPotion()[99]->GetAmount(), 2);
+}
+
+TEST(CollectionsTest, DuplicateSpellIsReplacedInPlaceWithRefund) {
+    TestWorld world("\n\n\n");
+    Player hero;
+    Spell fireball, probe;
+    fireball.SetName("Fireball"), fireball.SetPrice(50), fireball.SetSpellType(ST_FIREBALL);
+    probe.SetName("Probe"), probe.SetSpellType(ST_PROBE);
+    hero.AddSpell(&fireball), hero.AddSpell(&probe);
+    fireball.SetPower(99);
+    hero.AddSpell(&fireball);
+    EXPECT_EQ(world.TakeOutput(), "You already have the spell Fireball.\n" + kPause);
+    EXPECT_EQ(hero.GetGold(), 150);
+    EXPECT_NE(dynamic_cast<Fireball*>(hero.GetSpell()[0].get()), nullptr);
+    EXPECT_EQ(hero.GetSpell()[0]->GetPower(), 99);
+    EXPECT_EQ(hero.GetSpell()[2], nullptr);
+
+    // A type that names no kind stores nothing, silently; a held namesake is
+    // still given up and refunded.
+    probe.SetName("Unheld"), probe.SetSpellType(static_cast<Spell_Type>(40));
+    hero.AddSpell(&probe);
+    EXPECT_EQ(hero.GetSpell()[2], nullptr);
+    EXPECT_EQ(world.Output(), "");
+    hero.AddSpell(&fireball);
+    fireball.SetSpellType(static_cast<Spell_Type>(-1));
+    hero.AddSpell(&fireball);
+    EXPECT_EQ(hero.GetSpell()[0], nullptr);
+    EXPECT_EQ(hero.GetGold(), 250);
+}
+
+TEST(CollectionsTest, FullCollectionsDropOrComplainWithoutRefund) {
+    TestWorld world("\n");
+    Player hero;
+    Blessings blessing;
+    blessing.CreateBlessing("The Blessing Of The Fish", 5000);
+    God_Power power;
+    power.CreateGodPower("Thunder", 12);
+    for (int i = 0; i < 21; ++i) hero.AddBlessing(&blessing), hero.AddGod_Power(&power);
+    EXPECT_EQ(hero.GetBlessings()[19]->GetName(), "The Blessing Of The Fish");
+    EXPECT_EQ(hero.GetGodPower()[9]->GetPower(), 12);
+    EXPECT_EQ(world.Output(), "");
+
+    Inventory item;
+    item.CreateItem("Key", 500);
+    for (int i = 0; i < 101; ++i) hero.AddItem(&item);
+    EXPECT_EQ(world.TakeOutput(), "You don't have enough room in your inventory to store any more items.\n" + kPause);
+    EXPECT_EQ(hero.GetGold(), 100);
+}
+
+TEST(CollectionsTest, TheCallersObjectIsNeverStored) {
+    TestWorld world;
+    Player hero;
+    Potion potion;
+    potion.CreatePotion("Elixir", 1, 1, 1);
+    Blessings blessing;
+    blessing.CreateBlessing("Luck", 2);
+    blessing.SetPrice(77);
+    hero.AddPotion(&potion), hero.AddBlessing(&blessing);
+    potion.SetName("Changed"), potion.SetAmount(50), blessing.SetValue(-1);
+    EXPECT_EQ(hero.GetPotion()[0]->GetName(), "Elixir");
+    EXPECT_EQ(hero.GetPotion()[0]->GetAmount(), 1);
+    EXPECT_EQ(hero.GetBlessings()[0]->GetValue(), 2);
+    EXPECT_EQ(hero.GetBlessings()[0]->GetPrice(), 0);
+}
+
+}  // namespace
+}  // namespace vaskarn

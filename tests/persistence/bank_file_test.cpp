@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/player.h"
+#include "support/test_world.h"
+
+namespace vaskarn {
+namespace {
+
+TEST(BankFileTest, FirstLoadShowsTheNoticeAndCreatesTheFile) {
+    testing::TestWorld world("\n");
+    Player hero;
+    hero.SetBankAmount(42);
+    hero.LoadBank();
+    EXPECT_EQ(world.Output(),
+              "This is your first time that you have seen the new update - Banks!\n"
+              "Now, you can access your own bank. If you die, you won't lose gold\n"
+              "from your bank. Plus, they are stored in a file called Bank.dll, so\n"
+              "you can withdraw your gold from the bank. All your characters will\n"
+              "have 1 bank, you can rename it if you like. I hope you enjoy this\n"
+              "update! Just visit the Blue Moon Inn inside the town, and you can\n"
+              "start using your bank! Yay!!!\n"
+              "\nPress the Enter key to continue\n\n");
+    EXPECT_EQ(world.ReadFile("Bank.dll"), std::string("\x2a\0\0\0", 4));
+}
+
+TEST(BankFileTest, FourLittleEndianBytesAndShortFilesKeepTheAmount) {
+    testing::TestWorld world;
+    Player hero;
+    hero.SetBankAmount(10);
+    EXPECT_TRUE(hero.SaveBank());
+    EXPECT_EQ(world.ReadFile("Bank.dll"), std::string("\x0a\0\0\0", 4));
+    world.WriteFile("Bank.dll", std::string("\xce\xff\xff\xff", 4));
+    hero.LoadBank();
+    EXPECT_EQ(hero.GetBankAmount(), -50);  // as stored
+    world.WriteFile("Bank.dll", std::string("\x01\x02\x03", 3));
+    hero.LoadBank();
+    EXPECT_EQ(hero.GetBankAmount(), -50);
+    EXPECT_EQ(world.Output(), "");
+}
+
+TEST(BankFileTest, DepositsAndWithdrawalsClampAtZeroAndSaveThePlayerFile) {
+    testing::TestWorld world;
+    Player hero;
+    hero.SetBankAmount(-50);
+    EXPECT_TRUE(hero.AddBankAmount(10));
+    EXPECT_EQ(hero.GetBankAmount(), 0);
+    hero.SetBankAmount(200);
+    EXPECT_TRUE(hero.SubtractBankAmount(500) && hero.GetBankAmount() == 0);
+    EXPECT_TRUE(world.ReadFile("Player.dll") && !world.ReadFile("Bank.dll"));
+}
+
+}  // namespace
+}  // namespace vaskarn

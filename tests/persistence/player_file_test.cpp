@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "abilities/special_attacks.h"
+#include "abilities/spells.h"
+#include "model/player.h"
+#include "persistence/binary_codec.h"
+#include "support/test_world.h"
+
+namespace vaskarn {
+namespace {
+
+using testing::TestWorld;
+
+constexpr std::size_t kFixed = 521;
+const std::string kPause = "\nPress the Enter key to continue\n\n";
+
+int IntAt(const std::string& bytes, std::size_t at) {
+    return ByteReader(std::string_view(bytes).substr(at, 4)).Int32().value_or(-12345);
+}
+std::string TextAt(const std::string& bytes, std::size_t at) {
+    return ByteReader(std::string_view(bytes).substr(at, 36)).Text36().value_or("<none>");
+}
+std::string Saved(TestWorld& world, const Player& hero) {
+    EXPECT_TRUE(hero.Save());
+    return world.ReadFile("Player.dll").value_or("");
+}
+
+// Every fixed field distinct, so a field at a neighbour's offset shows.
+void FillFixed(Player& h) {
+    h.SetName("Aldric"), h.SetGroupName("Knight"), h.SetGroup(3);
+    h.SetGold(1001), h.SetHP(1002), h.SetMaxHP(1003), h.SetMP(1004), h.SetMaxMP(1005), h.SetEnergy(1006);
+    h.SetMaxEnergy(1007), h.SetLevel(1008), h.SetAttack(1009), h.SetDefense(1010), h.SetStrength(1011);
+    h.SetHerbloreXP(1012), h.SetHerbloreLevel(1013), h.SetSmithingXP(1014), h.SetSmithingLevel(1015);
+    h.SetTokens(1016), h.SetBars(1017), h.SetXP(-1018), h.SetPoisoned(true), h.SetWorkshopJob(1);
+    h.SetBow(true), h.SetBowName("Longbow"), h.SetBowPower(1019), h.SetArrows(1020);
+    h.SetGrasslands(true), h.SetMeadow(true), h.SetMountain(true), h.SetHellFire(true), h.SetKing(true);
+    Weapon w;
+    w.CreateWeapon("Rune Sword", 1021, 1022);
+    h.SetWeapon(w);
+    Armor a[6];
+    for (int i = 0; i < 6; ++i) a[i].CreateArmor("Piece " + std::to_string(i), 2000 + i, 3000 + i);
+    h.SetCape(a[0]), h.SetHelm(a[1]), h.SetPlatebody(a[2]), h.SetPlatelegs(a[3]), h.SetShield(a[4]);
+    h.SetGauntlets(a[5]);
+}
+
+// Up to n entries in each list (god powers and blessings stop at their capacity).
+void FillLists(Player& h, int n) {
+    for (int i = 0; i < n; ++i) {
+        const std::string tag = std::to_string(i);
+        Potion p;
+        p.CreatePotion("Potion " + tag, i, -i, 10 * i);
+        p.SetAmount(i + 1);
+        Inventory item;
+        item.CreateItem("Item " + tag, i);
+        God_Power g;
+        g.CreateGodPower("God " + tag, i + 7);
+        Blessings b;
+        b.CreateBlessing("Blessing " + tag, i + 9);
+        Spell s;
+        s.SetName("Spell " + tag), s.SetPrice(i), s.SetPower(i + 1), s.SetMPCost(i + 2);
+        s.SetSpellType(static_cast<Spell_Type>(i % (kLastSpellType + 1)));
+        Special_Attack sa;
+        sa.SetName("Special " + tag), sa.SetPrice(i), sa.SetPower(i + 3), sa.SetEnergyCost(i + 4);
+        sa.SetAttackType(static_cast<Special_Attack_Type>(i % (kLastSpecialAttackType + 1)));
+        h.AddPotion(&p), h.AddItem(&item), h.AddGod_Power(&g), h.AddBlessing(&b), h.AddSpell(&s);
+        h.AddSpecialAttack(&sa);
+    }
+}
+
+// A new hero's fixed part, poisoned with a flag byte of 7, then hand-made lists.
+void WriteWithLists(TestWorld& world, const ByteWriter& lists) {
+    std::string fixed = Saved(world, Player()).substr(0, kFixed);
+    fixed[148] = '\7';
+    world.WriteFile("Player.dll", fixed + lists.Bytes());
+}
+
+TEST(PlayerFileTest, EveryFieldAtItsOffset) {
+    TestWorld world;
+    std::string bytes = Saved(world, Player());
+    ASSERT_EQ(bytes.size(), 545u);
+    EXPECT_EQ(bytes.substr(0, 36), "Hero" + std::string(32, '\0'));
+    EXPECT_EQ(TextAt(bytes, 213), "Bent Dagger");
+    EXPECT_EQ(bytes.substr(kFixed), std::string(24, '\0'));
+
+    Player hero;
+    FillFixed(hero);
+    bytes = Saved(world, hero);
+    EXPECT_EQ(TextAt(bytes, 0) + TextAt(bytes, 36) + TextAt(bytes, 154), "AldricKnightLongbow");
+    for (int i = 0; i < 18; ++i) EXPECT_EQ(IntAt(bytes, 72 + 4 * i), i == 0 ? 3 : 1000 + i) << "field " << i;
+    EXPECT_EQ(IntAt(bytes, 144), -1018);
+    EXPECT_EQ(IntAt(bytes, 149), 1);
+    EXPECT_EQ(bytes[148] + bytes[153], 2);
+    EXPECT_EQ(IntAt(bytes, 190) + IntAt(bytes, 194), 1019 + 1020);
+    EXPECT_EQ(bytes.substr(198, 15), std::string("\1\0\1\0\0\1\0\0\0\1\0\0\0\0\1", 15));
+    EXPECT_EQ(TextAt(bytes, 213), "Rune Sword");
+    EXPECT_EQ(IntAt(bytes, 249), 1021);  // the value before the price
+    EXPECT_EQ(IntAt(bytes, 253), 1022);
+    const int fileOrder[] = {1, 2, 3, 0, 4, 5};  // helm, platebody, platelegs, cape, shield, gauntlets
+    for (std::size_t k = 0; k < 6; ++k) {
+        EXPECT_EQ(TextAt(bytes, 257 + 44 * k), "Piece " + std::to_string(fileOrder[k]));
+        EXPECT_EQ(IntAt(bytes, 257 + 44 * k + 36), 2000 + fileOrder[k]);
+        EXPECT_EQ(IntAt(bytes, 257 + 44 * k + 40), 3000 + fileOrder[k]);
+    }
+}
+
+TEST(PlayerFileTest, FullHeroSurvivesSaveAndLoadByteForByte) {
+    TestWorld world;
+    Player hero, loaded;
+    FillFixed(hero);
+    FillLists(hero, 100);
+    hero.SetBankAmount(777);
+    const std::string first = Saved(world, hero);
+    EXPECT_EQ(first.size(), kFixed + 24 + 300 * 52 + 130 * 40);
+    world.TakeOutput();
+    loaded.Load();
+    EXPECT_EQ(world.TakeOutput(), std::string(1 + 100 + 3, '\n'));  // after the flags, per item, at the end
+    EXPECT_EQ(Saved(world, loaded), first);
+    EXPECT_EQ(loaded.GetBankAmount(), 0);
+    EXPECT_NE(dynamic_cast<Fireball*>(loaded.GetSpell()[ST_FIREBALL].get()), nullptr);
+    EXPECT_NE(dynamic_cast<Fire_Blade*>(loaded.GetSpecialAttack()[ST_FIREBLADE].get()), nullptr);
+}
+
+TEST(PlayerFileTest, ListEdgesFollowTheAddingRules) {
+    TestWorld world;
+    Player hero;
+    FillLists(hero, 8);
+    for (std::size_t slot = 1; slot < 7; ++slot) hero.GetPotion()[slot].reset();
+    const std::string bytes = Saved(world, hero);
+    EXPECT_EQ(IntAt(bytes, kFixed), 2);
+    EXPECT_EQ(TextAt(bytes, kFixed + 4 + 52), "Potion 7");
+    hero.Load();
+    EXPECT_EQ(hero.GetPotion()[1]->GetAmount(), 8);
+    EXPECT_EQ(hero.GetPotion()[2], nullptr);
+
+    ByteWriter lists;  // doses 0 and -4 are dropped, so is an unknown spell type
+    lists.Int32(3);
+    for (int dose : {0, -4, 3}) lists.Text36("Dose"), lists.Int32(1), lists.Int32(1), lists.Int32(1), lists.Int32(dose);
+    lists.Int32(0), lists.Int32(0), lists.Int32(0), lists.Int32(2);
+    for (int type : {99, 0}) lists.Text36("Kind"), lists.Int32(1), lists.Int32(1), lists.Int32(1), lists.Int32(type);
+    WriteWithLists(world, lists);  // no special attacks' count at all: none
+    hero.Load();
+    EXPECT_EQ(hero.GetPotion()[0]->GetAmount(), 3);
+    EXPECT_EQ(hero.GetPotion()[1], nullptr);
+    EXPECT_EQ(hero.GetSpell()[0]->GetSpellType(), ST_GENERIC);
+    EXPECT_EQ(hero.GetSpell()[1], nullptr);
+    EXPECT_TRUE(!hero.GetInventory()[0] && !hero.GetGodPower()[0] && !hero.GetBlessings()[0]);
+    EXPECT_EQ(hero.GetSpecialAttack()[0], nullptr);
+    EXPECT_TRUE(hero.IsPoisoned());
+}
+
+TEST(PlayerFileTest, OverfullListsAnnounceOncePerEntry) {
+    TestWorld world("\n\n");
+    ByteWriter lists;
+    lists.Int32(101);
+    for (int i = 0; i < 101; ++i) lists.Text36("P" + std::to_string(i)), lists.Int32(40), lists.Int32(1), lists.Int32(1), lists.Int32(5);
+    lists.Int32(101);
+    for (int i = 0; i < 101; ++i) lists.Text36("Item"), lists.Int32(9);
+    WriteWithLists(world, lists);
+    Player hero;
+    hero.Load();
+    EXPECT_EQ(world.Output(), "\nYou can't hold any more potions, your potion inventory is full.\n" + kPause + "\n" +
+                                  std::string(100, '\n') +
+                                  "You don't have enough room in your inventory to store any more items.\n" + kPause +
+                                  "\n\n\n\n");
+    EXPECT_EQ(hero.GetGold(), 100);  // the refund gives way to the stored gold
+}
+
+TEST(PlayerFileTest, MissingFilePausesAndEndsTheGame) {
+    TestWorld world("\n");
+    Player hero;
+    EXPECT_TRUE(world.EndsGame([&] { hero.Load(); }));
+    EXPECT_EQ(world.Output(),
+              "Could not load save file. Maybe you haven't created a new\n"
+              "file yet. If not, then select New Game at the title screen,\n"
+              "and then go view your stats and save the game.\n" + kPause);
+}
+
+TEST(PlayerFileTest, SecondLoadKeepsABowNameTheFileLeavesEmpty) {
+    TestWorld world;
+    Player first, second, target;
+    FillFixed(first);
+    first.SetBowName("Shortbow");
+    FillLists(first, 2);
+    ASSERT_TRUE(first.Save());
+    target.Load();
+    FillLists(second, 1);
+    const std::string expected = Saved(world, second);
+    target.Load();
+    EXPECT_EQ(target.GetBowName(), "Shortbow");
+    const std::string again = Saved(world, target);
+    EXPECT_EQ(again.substr(0, 154) + again.substr(190), expected.substr(0, 154) + expected.substr(190));
+}
+
+TEST(PlayerFileTest, EveryPrefixLoadsAndKeepsUnreadFields) {
+    TestWorld world;
+    Player source;
+    FillFixed(source);
+    FillLists(source, 2);
+    const std::string full = Saved(world, source);
+    for (std::size_t length = 0; length < full.size(); ++length) {
+        world.WriteFile("Player.dll", full.substr(0, length));
+        Player hero;
+        ASSERT_FALSE(world.EndsGame([&] { hero.Load(); })) << length;
+        if (length == 81) {  // gold read, HP not
+            EXPECT_EQ(hero.GetGold() + hero.GetHP(), 1001 + 40);
+        }
+        // A short read must not shift: the bow flag is never taken from another field's bytes.
+        EXPECT_EQ(hero.HasBow(), length > 153) << length;
+        if (length % 16 != 0 && length + 1 != full.size()) continue;
+        const std::string resaved = Saved(world, hero);
+        if (length >= kFixed) {
+            EXPECT_EQ(resaved.substr(0, kFixed), full.substr(0, kFixed));
+        }
+        EXPECT_LT(resaved.size(), full.size());
+    }
+}
+
+TEST(PlayerFileTest, HostileFilesLoadSafelyAndQuickly) {
+    TestWorld world("\n");
+    ByteWriter lists;  // one name twice, unterminated, two billion doses each
+    lists.Int32(2);
+    for (int i = 0; i < 2; ++i) lists.Text36(std::string(36, 'x')), lists.Int32(1), lists.Int32(2), lists.Int32(3), lists.Int32(2'000'000'000);
+    lists.Int32(0x7fffffff);  // far more items than the file holds
+    WriteWithLists(world, lists);
+    Player hero;
+    const auto start = std::chrono::steady_clock::now();
+    hero.Load();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    EXPECT_EQ(hero.GetPotion()[0]->GetName(), std::string(35, 'x'));
+    EXPECT_EQ(hero.GetPotion()[0]->GetAmount(), 0x7fffffff);
+
+    Player source;
+    FillFixed(source);
+    FillLists(source, 100);
+    const std::string valid = Saved(world, source);
+    std::mt19937 gen(7);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes = valid;
+        for (unsigned k = 0; k <= gen() % 8; ++k) bytes[gen() % bytes.size()] = static_cast<char>(gen());
+        world.WriteFile("Player.dll", bytes);
+        world.SetInput(std::string(200, '\n'));
+        Player target;
+        world.EndsGame([&] { target.Load(); });
+    }
+}
+
+TEST(PlayerFileTest, FailedSaveReportsAndKeepsTheOldFile) {
+    TestWorld world;
+    Player hero;
+    const std::string old = Saved(world, hero);
+    hero.SetGold(5);
+    // Read-only stops an ordinary user; a directory in the temporary file's way stops root.
+    std::filesystem::create_directory(world.Dir() / "Player.dll.tmp");
+    std::filesystem::permissions(world.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    EXPECT_FALSE(hero.Save());
+    EXPECT_FALSE(hero.SubtractBankAmount(1));
+    std::filesystem::permissions(world.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_EQ(world.ReadFile("Player.dll"), old);
+}
+
+}  // namespace
+}  // namespace vaskarn
