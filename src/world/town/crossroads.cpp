@@ -252,7 +252,7 @@ Transition crossroads(Player* player) {
         return Stay();
     }
     if (!(chosen->entered ? chosen->entered : chosen->listed)(hero)) {
-        if (choice == 8) io() << "\n";
+        if (choice == 8) io() << "\n";  // the closed trapdoor alone answers with an empty line
         return Stay();
     }
 
