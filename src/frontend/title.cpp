@@ -5,7 +5,10 @@
 
 #include "core/end_of_game.h"
 #include "core/services.h"
+#include "frontend/command_mode.h"
 #include "frontend/helpers.h"
+#include "frontend/load_game.h"
+#include "frontend/new_game.h"
 
 namespace vaskarn {
 namespace {
@@ -116,7 +119,7 @@ void CheckHistoryFile() {
     throw EndOfGame{};
 }
 
-void TitleMenu([[maybe_unused]] GameState& game) {
+void TitleMenu(GameState& game) {
     for (;;) {
         ShowTitleBox();
         io() << "1. New Game\n2. Load Game\n3. About\n4. Ahrim's Journal\n0. Exit\n";
@@ -124,6 +127,16 @@ void TitleMenu([[maybe_unused]] GameState& game) {
         const char key = io().ReadChar();
         io() << "\n\n";
         switch (key) {
+        case '1':
+            NewGame(game);
+            break;
+        case '2':
+            LoadGame(game);
+            break;
+        case 'C':
+        case 'c':
+            CommandMode(game);
+            break;
         case '3':
             ShowAbout();
             break;

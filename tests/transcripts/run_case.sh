@@ -4,6 +4,7 @@
 #   CASE.out     the exact expected standard output
 #   CASE.args    optional command-line options (default: --seed 1)
 #   CASE.setup   optional shell script run first in the empty game directory
+#                (VASKARN_BIN names the game, for a case that plays a first session)
 #   CASE.check   optional shell script run afterwards in the game directory
 #   CASE.status  optional expected exit status (default: 0)
 set -u
@@ -21,7 +22,7 @@ expected_status=0
 
 cd "$work" || exit 1
 if [ -f "$case_path.setup" ]; then
-    bash "$case_path.setup" || { echo "$name: setup failed"; exit 1; }
+    VASKARN_BIN=$bin bash "$case_path.setup" || { echo "$name: setup failed"; exit 1; }
 fi
 
 # shellcheck disable=SC2086

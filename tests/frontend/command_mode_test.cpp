@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "frontend/command_mode.h"
+#include "frontend/title.h"
+#include "model/player.h"
+#include "support/test_world.h"
+
+namespace vaskarn {
+namespace {
+
+using testing::TestWorld;
+
+TEST(CommandModeTest, OnlyTheExactCommandsAreKnown) {
+    const std::string huge(100000, 'a');
+    for (const std::string& line : {std::string("output history file "), std::string("recover"), std::string(""),
+                                    std::string("fix unleashed spell bug\r"), huge + "output history file"}) {
+        TestWorld world(line + "\n\n");
+        GameState game;
+        CommandMode(game);
+        EXPECT_NE(world.Output().find(">\n\nInvalid Syntax \n\n"), std::string::npos);
+        EXPECT_FALSE(game.repairUnleashed);
+        EXPECT_FALSE(world.ReadFile("Output History File.DAT"));
+    }
+}
+
+TEST(CommandModeTest, AHistoryFileThatCannotBeWrittenIsNotReportedDone) {
+    TestWorld world("output history file\n\n");
+    std::filesystem::create_directory(world.Dir() / "Output History File.DAT.tmp");
+    GameState game;
+    CommandMode(game);
+    EXPECT_NE(world.Output().find("The history file could not be written.\n"), std::string::npos);
+    EXPECT_EQ(world.Output().find("performed correctly"), std::string::npos);
+}
+
+// Player fields the recovery sets, in the order it asks for them.
+std::array<int, 16> Fields(const Player& h) {
+    return {h.GetHP(),          h.GetMaxHP(),      h.GetMP(),           h.GetMaxMP(),
+            h.GetEnergy(),      h.GetMaxEnergy(),  h.GetTokens(),       h.GetBars(),
+            h.GetHerbloreLevel(), h.GetHerbloreXP(), h.GetSmithingLevel(), h.GetSmithingXP(),
+            h.GetArrows(),      h.GetAttack(),     h.GetDefense(),      h.GetStrength()};
+}
+
+TEST(CommandModeTest, RecoveryAppliesOnlyValuesThatPassTheirTests) {
+    TestWorld world("\nAyla\n1\n7\n300\n5000\n25 20 19 40 0 35 3 4 2 50 3 60 12\n9 8 7\nyes\n\n\n\n\n");
+    Player hero;
+    hero.SetPoisoned(true);
+    RecoverFile(hero);
+    EXPECT_EQ(Fields(hero), (std::array<int, 16>{25, 20, 19, 40, 0, 35, 3, 4, 2, 50, 3, 60, 12, 9, 8, 7}));
+    EXPECT_EQ(hero.GetGroupName(), "Squire");
+    EXPECT_EQ(hero.GetLevel(), 7);
+    EXPECT_TRUE(hero.HasBow());
+    EXPECT_FALSE(hero.IsPoisoned());
+
+    world.SetInput("\nAyla\n5\n0\n-1\n-1\n-1 19 -1 19 -1 19 -1 -1 0 -1 0 -1 -1\n0 -2 0\nY\n\n\n\n\n");
+    Player refused;
+    RecoverFile(refused);
+    EXPECT_EQ(Fields(refused), Fields(Player()));  // nothing passed: a new hero's values stay
+    EXPECT_EQ(refused.GetLevel(), 1);
+    EXPECT_EQ(refused.GetGold(), 100);
+    EXPECT_FALSE(refused.HasBow());  // "Y" is not "y"
+}
+
+TEST(CommandModeTest, RecoveryStopsReadingNumbersAtTheFirstThatFails) {
+    // "wizard" and 0 ask the class again; the row of numbers spans two lines
+    // and stops at "x", so the rest take their defaults.
+    TestWorld world("\nayla\nwizard\n0\n2\nlots\n-5\n-5\n50\n60 70 x 80 90\n4 nope 6\nno\n\n\n\n\n");
+    Player hero;
+    hero.SetTokens(9);
+    RecoverFile(hero);
+    EXPECT_EQ(hero.GetName(), "ayla");
+    EXPECT_EQ(hero.GetGroup(), 2);
+    EXPECT_EQ(hero.GetGold(), 100);
+    EXPECT_EQ(Fields(hero), (std::array<int, 16>{50, 60, 70, 20, 20, 20, 0, 0, 1, 0, 1, 0, 0, 4, 1, 1}));
+}
+
+TEST(CommandModeTest, RecoveryCutsALongNameAndReportsAFailedSave) {
+    TestWorld world("\n" + std::string(50, 'n') + "\n5\n1\n0\n0\nx\nx\nn\n\n\n\n");
+    std::filesystem::create_directory(world.Dir() / "Player.dll.tmp");
+    Player hero;
+    RecoverFile(hero);
+    EXPECT_EQ(hero.GetName(), std::string(35, 'n'));
+    EXPECT_NE(world.Output().find("Your file will be now saved.\n\nThe game could not be saved.\n"), std::string::npos);
+    EXPECT_EQ(world.Output().find("saved successfully"), std::string::npos);
+}
+
+TEST(CommandModeTest, RecoverFillsTheLoadedHeroAndGoesToTheCrossroads) {
+    TestWorld world("recover file\n\nAyla\n4\n1\n0\n0\nx\nx\nn\n\n\n\n\n");
+    GameState game;
+    EXPECT_TRUE(world.EndsGame([&] { CommandMode(game); }));
+    EXPECT_EQ(game.loaded.GetName(), "Ayla");
+    EXPECT_EQ(game.player.GetName(), "Hero");
+    EXPECT_NE(world.Output().find("You stand where many roads meet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vaskarn

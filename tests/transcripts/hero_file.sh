@@ -1,0 +1,67 @@
+# Sourced by transcript setups: writes Player.dll and Bank.dll byte by byte,
+# so a case can start from a hero whose progress it chooses.
+#   NAME TITLE GROUP GOLD LEVEL   the hero (a new Squire named Hero otherwise)
+#   FLAGS                         15 digits, 0 or 1, in the file's flag order:
+#                                 grasslands forest meadow oceancity forest2
+#                                 mountain heaven swamp graveyard hellfire
+#                                 vroengard castle runeking peace king
+#   SPELLS                        lines of name|price|power|mpcost|type
+#   BANK                          the bank balance
+
+int32() {
+    local v=$(($1 & 0xFFFFFFFF))
+    # shellcheck disable=SC2059
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((v & 255)) $((v >> 8 & 255)) $((v >> 16 & 255)) $((v >> 24 & 255)))"
+}
+
+byte() {
+    # shellcheck disable=SC2059
+    printf "$(printf '\\x%02x' "$1")"
+}
+
+text36() {
+    printf '%s' "$1"
+    head -c $((36 - ${#1})) /dev/zero
+}
+
+write_hero() {
+    local flags=${FLAGS:-000000000000000} i
+    {
+        text36 "${NAME:-Hero}"
+        text36 "${TITLE:-Squire}"
+        int32 "${GROUP:-1}"
+        int32 "${GOLD:-100}"
+        int32 40; int32 40; int32 10; int32 10; int32 20; int32 20  # HP, MP, energy
+        int32 "${LEVEL:-1}"
+        int32 1; int32 1; int32 1                                  # attack, defense, strength
+        int32 0; int32 1; int32 0; int32 1                         # herblore, smithing
+        int32 0; int32 0; int32 0                                  # tokens, bars, XP
+        byte 0; int32 0; byte 0                                    # poisoned, job, bow
+        text36 ""; int32 0; int32 0                                # bow name, power, arrows
+        for ((i = 0; i < 15; i++)); do byte "${flags:i:1}"; done
+        text36 "Bronze Dagger"; int32 6; int32 0
+        for i in 1 2 3 4 5 6; do text36 ""; int32 0; int32 0; done
+        int32 0; int32 0; int32 0; int32 0                         # potions, items, god powers, blessings
+        if [ -n "${SPELLS:-}" ]; then
+            int32 "$(printf '%s\n' "$SPELLS" | wc -l)"
+            local name price power mpcost type
+            while IFS='|' read -r name price power mpcost type; do
+                text36 "$name"; int32 "$price"; int32 "$power"; int32 "$mpcost"; int32 "$type"
+            done <<<"$SPELLS"
+        else
+            int32 0
+        fi
+        int32 0                                                    # special attacks
+    } >Player.dll
+    int32 "${BANK:-0}" >Bank.dll
+}
+
+# The int32 stored at byte offset $1 of Player.dll.
+stored_int() {
+    od -An -t d4 --endian=little -j "$1" -N 4 Player.dll | tr -d ' '
+}
+
+# The byte stored at offset $1 of Player.dll.
+stored_byte() {
+    od -An -t u1 -j "$1" -N 1 Player.dll | tr -d ' '
+}
