@@ -7,6 +7,7 @@
 #include "frontend/helpers.h"
 #include "frontend/stats.h"
 #include "model/player.h"
+#include "world/town/training_arena.h"
 
 namespace vaskarn {
 namespace {
@@ -71,7 +72,7 @@ constexpr Entry kMenu[] = {
      "Behind the arena, the castle grounds are closed off, and guards\n"
      "stand at every gate. No one may pass without leave of the castle.\n"
      "A soldier waves you over to the arena.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
+     nullptr, true, Way::Move, training_arena},
     {3, "3.View Stats\n", Always, nullptr, "", nullptr, false, Way::Visit, stats},
     {4, "4.Smith Weapon\n", Always, nullptr, "\n\n", nullptr, false, Way::Unbuilt, nullptr},
     {5, "5.Smith Armor\n", Always, nullptr, "\n\n", nullptr, false, Way::Unbuilt, nullptr},
