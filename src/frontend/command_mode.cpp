@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cctype>
-#include <limits>
+#include <optional>
 #include <string>
 
 #include "core/services.h"
@@ -23,19 +23,15 @@ std::string LowerCased(std::string line) {
     return line;
 }
 
-// A failed read returns this; a typed value equal to it fails every test of
-// the dialogue anyway, so treating it as a failure changes nothing it sets.
-constexpr int kUnread = std::numeric_limits<int>::min();
-
 // Reads up to N numbers in a row; once one cannot be read, the rest keep
 // their defaults. Then the rest of the line is discarded.
 template <std::size_t N>
 std::array<int, N> ReadNumbersInARow(const std::array<int, N>& defaults) {
     std::array<int, N> values = defaults;
-    for (std::size_t i = 0; i < N; ++i) {
-        const int value = io().ExtractNumber(kUnread);
-        if (value == kUnread) break;
-        values[i] = value;
+    for (int& value : values) {
+        const std::optional<int> read = io().TryExtractNumber();
+        if (!read) break;
+        value = *read;
     }
     io().DiscardLine();
     return values;

@@ -17,14 +17,14 @@ void Console::SkipBlanksOrEnd() {
     EndIfExhausted();
 }
 
-int Console::ExtractNumber(int fallback) {
+std::optional<int> Console::TryExtractNumber() {
     SkipBlanksOrEnd();
     int value = 0;
     in_ >> value;
     if (in_.fail()) {
         // Covers both "not a number" and "too large for an int".
         in_.clear(in_.rdstate() & ~std::ios::failbit);
-        return fallback;
+        return std::nullopt;
     }
     return value;
 }
