@@ -58,6 +58,8 @@ public:
     void Waits();
 
 private:
+    // The Enter pause; consumes input up to and including the next `lines` line ends.
+    void Pause(int lines);
     // Skips white space; ends the game when the input is exhausted.
     void SkipBlanksOrEnd();
     void EndIfExhausted();
