@@ -4,7 +4,6 @@
 
 #include "abilities/spells.h"
 #include "frontend/load_game.h"
-#include "frontend/new_game.h"
 #include "frontend/title.h"
 #include "model/player.h"
 #include "support/test_world.h"
@@ -84,21 +83,6 @@ TEST(LoadGameTest, RepairWithoutTheSpellOnlyScolds) {
     EXPECT_EQ(world.Output(), "You never had the spell before, Cheater!\n\nPress the Enter key to continue\n\n");
     EXPECT_EQ(hero.GetGold(), 100);
     EXPECT_EQ(hero.GetSpell()[0]->GetName(), "unleashed");
-}
-
-TEST(LoadGameTest, LoadThenSaveGivesTheSameBytes) {
-    TestWorld world("\nmerla\n2\n\n");
-    {
-        Player hero;
-        SetPlayer(&hero);
-        hero.SetGold(1234);
-        ASSERT_TRUE(hero.Save());
-    }
-    const std::string first = *world.ReadFile("Player.dll");
-    Player again;
-    again.Load();
-    ASSERT_TRUE(again.Save());
-    EXPECT_EQ(*world.ReadFile("Player.dll"), first);
 }
 
 }  // namespace
