@@ -87,14 +87,5 @@ TEST(CommandModeTest, RecoveryCutsALongNameAndReportsAFailedSave) {
     EXPECT_EQ(world.Output().find("saved successfully"), std::string::npos);
 }
 
-TEST(CommandModeTest, RecoverFillsTheLoadedHeroAndGoesToTheCrossroads) {
-    TestWorld world("recover file\n\nAyla\n4\n1\n0\n0\nx\nx\nn\n\n\n\n\n");
-    GameState game;
-    EXPECT_TRUE(world.EndsGame([&] { CommandMode(game); }));
-    EXPECT_EQ(game.loaded.GetName(), "Ayla");
-    EXPECT_EQ(game.player.GetName(), "Hero");
-    EXPECT_NE(world.Output().find("You stand where many roads meet"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace vaskarn

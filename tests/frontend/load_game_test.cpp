@@ -54,23 +54,15 @@ TEST(LoadGameTest, RepairReplacesUnleashedInPlaceOnlyWhenArmed) {
     ASSERT_TRUE(plain.loaded.GetSpell()[1]);
     EXPECT_EQ(plain.loaded.GetSpell()[1]->GetSpellType(), ST_GENERIC);
 
-    for (int load = 0; load < 2; ++load) {  // the flag stays armed
-        GameState armed;
-        armed.repairUnleashed = true;
-        world.SetInput("\n\n");
-        world.TakeOutput();
-        EXPECT_TRUE(world.EndsGame([&] { LoadGame(armed); }));
-        const Player& hero = armed.loaded;
-        ASSERT_TRUE(hero.GetSpell()[1]);
-        EXPECT_NE(dynamic_cast<const Unleashed2*>(hero.GetSpell()[1].get()), nullptr);
-        EXPECT_EQ(hero.GetSpell()[1]->GetMPCost(), 270);
-        EXPECT_EQ(hero.GetSpell()[1]->GetPower(), 200);
-        EXPECT_FALSE(hero.GetSpell()[2]);
-        EXPECT_EQ(hero.GetGold(), 600100);
-        EXPECT_NE(world.Output().find("You already have the spell Unleashed.\n\nPress the Enter key to continue\n\n"
-                                      "The bug has been fixed. Enjoy using your new spells!\n"),
-                  std::string::npos);
-    }
+    GameState armed;
+    armed.repairUnleashed = true;
+    world.SetInput("\n\n");
+    EXPECT_TRUE(world.EndsGame([&] { LoadGame(armed); }));
+    EXPECT_TRUE(armed.repairUnleashed);  // a later load in the same run repairs again
+    const Player& hero = armed.loaded;
+    ASSERT_TRUE(hero.GetSpell()[1]);
+    EXPECT_NE(dynamic_cast<const Unleashed2*>(hero.GetSpell()[1].get()), nullptr);
+    EXPECT_FALSE(hero.GetSpell()[2]);  // its transcript shows the texts, values and refund
 }
 
 TEST(LoadGameTest, RepairWithoutTheSpellOnlyScolds) {
