@@ -1,6 +1,5 @@
 #include "core/services.h"
 
-#include <cassert>
 #include <iostream>
 
 namespace vaskarn {
@@ -33,7 +32,9 @@ RandomSource& rng() { return *Current().rng; }
 const GameDir& gameDir() { return *Current().dir; }
 
 int Draw(int n) {
-    assert(n > 0);
+    // No range to draw from: answer the range's only sensible value rather
+    // than divide by zero.
+    if (n <= 0) return 0;
     return static_cast<int>(rng().Next() % static_cast<std::uint32_t>(n));
 }
 

@@ -36,7 +36,7 @@ Clock& gameClock();
 RandomSource& rng();
 const GameDir& gameDir();
 
-// One draw reduced modulo n: a value from 0 to n - 1 (n must be positive).
+// One draw reduced modulo n: a value from 0 to n - 1; 0 without a draw when n < 1.
 int Draw(int n);
 
 }  // namespace vaskarn

@@ -86,6 +86,15 @@ TEST(HelpersTest, PortableGeneratorMatchesTheReferenceSequence) {
     EXPECT_EQ(generator.Next(), 10113u);
 }
 
+TEST(HelpersTest, DrawReducesModuloAndNeverDividesByZero) {
+    TestWorld world;
+    world.scripted.Push({17, 17});
+    EXPECT_EQ(Draw(5), 2);
+    EXPECT_EQ(Draw(0), 0);  // no draw is taken from an empty range
+    EXPECT_EQ(Draw(-3), 0);
+    EXPECT_EQ(world.scripted.draws, 1);
+}
+
 TEST(HelpersTest, ExitSaysFarewellConsumesOneLineAndEnds) {
     TestWorld world("bye\nleft over\n");
     EXPECT_TRUE(world.EndsGame([] { exit0(); }));
