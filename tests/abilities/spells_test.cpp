@@ -173,12 +173,14 @@ struct CastRow {
 };
 
 const std::string kMutter = "You mutter some random words...\n";
-const std::string kBarrel = "You cast a barrel of fire at the Wolf.\nAll of a sudden, the Wolf bursts into flames, and\n"
-                            "the body collapses to the ground. You have hit it for ";
+const std::string kBarrel =
+    "You cast a barrel of fire at the Wolf.\nAll of a sudden, the Wolf bursts into flames, and\n"
+    "the body collapses to the ground. You have hit it for ";
 const std::string kArrow = "You see from the sky, God shoots an arrow at the\nWolf. The Wolf loses\nhalf his HP.\n";
 const std::string kFusion =
     "You fuse the Wolf's attributes in half.\nThe Wolf is damaged for 10\nduring the fusion process.\n";
-const std::string kBlaze = "You begin to charge up a powerful blast.\nHow much energy would you like to charge?\n>";
+const std::string kBlaze =
+    "You begin to charge up a powerful blast.\nHow much energy would you like to charge?\n>";
 const std::string kFizzle = kBlaze + "Your ball of energy fizzles.\n";
 const std::string kAlchemy = "How much gold would you like to convert to HP?\n>";
 const std::string kNoGold = kAlchemy + "You fail to complete the spell because Wolf does\nnot have enough gold.\n";

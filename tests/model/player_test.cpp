@@ -13,7 +13,8 @@ namespace {
 
 template <typename SlotArray>
 std::size_t HeldOf(const SlotArray& slots) {
-    return static_cast<std::size_t>(std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s != nullptr; }));
+    return static_cast<std::size_t>(
+        std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s != nullptr; }));
 }
 
 TEST(PlayerTest, NewHeroHasTheStartingValues) {
