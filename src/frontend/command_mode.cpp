@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cctype>
-#include <limits>
+#include <optional>
 #include <string>
 
 #include "core/services.h"
@@ -16,26 +16,20 @@
 namespace vaskarn {
 namespace {
 
-constexpr const char* kHistoryFile = "Output History File.DAT";
-
 std::string LowerCased(std::string line) {
     for (char& c : line) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return line;
 }
-
-// A failed read returns this; a typed value equal to it fails every test of
-// the dialogue anyway, so treating it as a failure changes nothing it sets.
-constexpr int kUnread = std::numeric_limits<int>::min();
 
 // Reads up to N numbers in a row; once one cannot be read, the rest keep
 // their defaults. Then the rest of the line is discarded.
 template <std::size_t N>
 std::array<int, N> ReadNumbersInARow(const std::array<int, N>& defaults) {
     std::array<int, N> values = defaults;
-    for (std::size_t i = 0; i < N; ++i) {
-        const int value = io().ExtractNumber(kUnread);
-        if (value == kUnread) break;
-        values[i] = value;
+    for (int& value : values) {
+        const std::optional<int> read = io().TryExtractNumber();
+        if (!read) break;
+        value = *read;
     }
     io().DiscardLine();
     return values;
@@ -115,26 +109,9 @@ void ArmSpellRepair(GameState& game, const std::string& command) {
     io() << "\n\n";
 }
 
-}  // namespace
-
-void RecoverFile(Player& hero) {
+// The numbers of the record, each applied only when it passes its test.
+void AskNumbers(Player& hero) {
     Console& con = io();
-    con << "This command is to be used for someone who has lost their file due\n"
-           "to a save failure, or something like that. Please remember that\n"
-           "recovering a file will not recover potions, spells, special attacks,\n"
-           "god powers, blessings, inventory items, weapons, and armor.\n"
-           "It will also not restore quest data. You have to get all of those again.\n"
-           "However, everything else is recoverable.\n\n";
-    wait();
-
-    con << "Enter name.\n";
-    con.Prompt();
-    std::string name = con.ReadWord();
-    if (name.size() > Name::kCapacity) name.resize(Name::kCapacity);
-    hero.SetName(name);
-
-    AskClass(hero);
-
     con << "Enter level.\n";
     con.Prompt();
     if (const int level = con.ReadNumber(1); level > 0) hero.SetLevel(level);
@@ -161,10 +138,11 @@ void RecoverFile(Player& hero) {
     if (combat[0] > 0) hero.SetAttack(combat[0]);
     if (combat[1] > 0) hero.SetDefense(combat[1]);
     if (combat[2] > 0) hero.SetStrength(combat[2]);
+}
 
-    AskBow(hero);
-    hero.SetPoisoned(false);
-
+// Saves the rebuilt hero. The backup advice only follows a save that worked.
+void SaveRecovered(const Player& hero) {
+    Console& con = io();
     con << "\n\nYour file has been successfully recovered!\n"
            "You can get the rest of your stuff at the shop, since\n"
            "you restored your gold. Next time, please make backup copies of\n"
@@ -173,17 +151,42 @@ void RecoverFile(Player& hero) {
     const bool saved = hero.Save();
     if (!saved) con << "The game could not be saved.\n";
     wait();
-    if (saved) {
-        con << "Your file has been saved successfully. At this time, please\n"
-               "create a backup file of your data. To do so, go to the location\n"
-               "where you are running Vaskarn in. You should see\n"
-               "a file called Player.dll. Copy it, and paste it. You should\n"
-               "see a new file, which should be called Copy Of Player.dll.\n"
-               "Then, rename it to whatever you like, but whatever you name\n"
-               "it, it must end with .dll. Ok, once that is complete, you\n"
-               "can continue on.\n\n";
-        wait();
-    }
+    if (!saved) return;
+    con << "Your file has been saved successfully. At this time, please\n"
+           "create a backup file of your data. To do so, go to the location\n"
+           "where you are running Vaskarn in. You should see\n"
+           "a file called Player.dll. Copy it, and paste it. You should\n"
+           "see a new file, which should be called Copy Of Player.dll.\n"
+           "Then, rename it to whatever you like, but whatever you name\n"
+           "it, it must end with .dll. Ok, once that is complete, you\n"
+           "can continue on.\n\n";
+    wait();
+}
+
+}  // namespace
+
+void RecoverFile(Player& hero) {
+    Console& con = io();
+    con << "This command is to be used for someone who has lost their file due\n"
+           "to a save failure, or something like that. Please remember that\n"
+           "recovering a file will not recover potions, spells, special attacks,\n"
+           "god powers, blessings, inventory items, weapons, and armor.\n"
+           "It will also not restore quest data. You have to get all of those again.\n"
+           "However, everything else is recoverable.\n\n";
+    wait();
+
+    con << "Enter name.\n";
+    con.Prompt();
+    std::string name = con.ReadWord();
+    if (name.size() > Name::kCapacity) name.resize(Name::kCapacity);
+    hero.SetName(name);
+
+    AskClass(hero);
+    AskNumbers(hero);
+    AskBow(hero);
+    hero.SetPoisoned(false);
+    SaveRecovered(hero);
+
     con << "You will now be teleported to the village.\n"
            "Please stand by.\n\n";
     wait();

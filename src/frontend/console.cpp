@@ -17,14 +17,14 @@ void Console::SkipBlanksOrEnd() {
     EndIfExhausted();
 }
 
-int Console::ExtractNumber(int fallback) {
+std::optional<int> Console::TryExtractNumber() {
     SkipBlanksOrEnd();
     int value = 0;
     in_ >> value;
     if (in_.fail()) {
         // Covers both "not a number" and "too large for an int".
         in_.clear(in_.rdstate() & ~std::ios::failbit);
-        return fallback;
+        return std::nullopt;
     }
     return value;
 }
@@ -84,23 +84,18 @@ std::string Console::ReadLine() {
     return line;
 }
 
-void Console::Wait() {
-    out_ << "\nPress the Enter key to continue";
-    out_.flush();
-    in_.clear(in_.rdstate() & ~std::ios::failbit);
-    EndIfExhausted();
-    DiscardLine();
-    out_ << "\n\n";
-}
+void Console::Wait() { Pause(1); }
 
-void Console::Waits() {
+void Console::Waits() { Pause(2); }
+
+void Console::Pause(int lines) {
     out_ << "\nPress the Enter key to continue";
     out_.flush();
     in_.clear(in_.rdstate() & ~std::ios::failbit);
-    EndIfExhausted();
-    DiscardLine();
-    EndIfExhausted();
-    DiscardLine();
+    for (int i = 0; i < lines; ++i) {
+        EndIfExhausted();
+        DiscardLine();
+    }
     out_ << "\n\n";
 }
 

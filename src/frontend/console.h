@@ -1,6 +1,7 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -28,8 +29,10 @@ public:
     // --- Raw readers: leave the rest of the line unread. ---
 
     // A whole number, after white space (empty lines too). A non-number, or
-    // one that does not fit, gives `fallback`; the stream is made usable again.
-    int ExtractNumber(int fallback);
+    // one that does not fit, gives nothing; the stream is made usable again.
+    std::optional<int> TryExtractNumber();
+    // The same, with `fallback` standing in for a number that could not be read.
+    int ExtractNumber(int fallback) { return TryExtractNumber().value_or(fallback); }
     // The next non-blank character.
     char ExtractChar();
     // The next whitespace-delimited word.
@@ -55,6 +58,8 @@ public:
     void Waits();
 
 private:
+    // The Enter pause; consumes input up to and including the next `lines` line ends.
+    void Pause(int lines);
     // Skips white space; ends the game when the input is exhausted.
     void SkipBlanksOrEnd();
     void EndIfExhausted();

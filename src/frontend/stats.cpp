@@ -85,13 +85,15 @@ void ShowEquipment(const Player& hero) {
         {"Platebody: ", hero.GetPlatebody()}, {"Platelegs: ", hero.GetPlatelegs()},
         {"Shield: ", hero.GetShield()},       {"Gauntlets: ", hero.GetGauntlets()},
     };
+    // The weapon counts as the first piece: an empty line separates each
+    // piece from the one before, and the total follows the last directly.
     int total = 0;
     for (const auto& [label, piece] : pieces) {
         con << "\n" << label << piece->GetName() << "\n"
             << "Protection: " << piece->GetProtection() << "\n";
         total = SatAdd(total, piece->GetProtection());
     }
-    con << "\nTotal Protection: " << total << "\n";
+    con << "Total Protection: " << total << "\n";
 }
 
 void ShowCrafting(const Player& hero) {

@@ -13,8 +13,6 @@
 namespace vaskarn {
 namespace {
 
-constexpr const char* kHistoryFile = "Output History File.DAT";
-
 void ShowTitleBox() {
     Console& con = io();
     const std::string indent(6, ' ');
@@ -89,8 +87,8 @@ void ShowJournal() {
     }
 }
 
-}  // namespace
-
+// The history-file check. Prints the notice and ends the game when a
+// command-mode history file is present.
 void CheckHistoryFile() {
     const auto content = gameDir().Read(kHistoryFile);
     if (!content) return;
@@ -119,6 +117,7 @@ void CheckHistoryFile() {
     throw EndOfGame{};
 }
 
+// The title screen and its menu, until a game is started or the program ends.
 void TitleMenu(GameState& game) {
     for (;;) {
         ShowTitleBox();
@@ -150,6 +149,8 @@ void TitleMenu(GameState& game) {
         }
     }
 }
+
+}  // namespace
 
 void PlayGame() {
     CheckHistoryFile();

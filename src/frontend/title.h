@@ -13,12 +13,8 @@ struct GameState {
     bool repairUnleashed = false;
 };
 
-// The history-file check. Prints the notice and ends the game when a
-// command-mode history file is present.
-void CheckHistoryFile();
-
-// The title screen and its menu, until the game ends.
-void TitleMenu(GameState& game);
+// The file the command mode writes and whose presence stops every later start.
+inline constexpr const char* kHistoryFile = "Output History File.DAT";
 
 // The whole program after argument handling: start-up, then the title menu.
 void PlayGame();

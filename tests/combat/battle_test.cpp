@@ -41,7 +41,7 @@ TEST(BattleTest, SpellsOnTheOnlyMonsterAndOnOneOfSeveral) {
     EXPECT_EQ(two.hero.GetMP(), 0);  // the last cast cost exactly what was left
 }
 
-TEST(BattleTest, PotionThenAttackAndASpecialAttack) {
+TEST(BattleTest, PotionsThenAttackAndASpecialAttack) {
     Fight f({3});
     f.hero.SetHP(30);
     Potion tonic, mana;
@@ -50,16 +50,20 @@ TEST(BattleTest, PotionThenAttackAndASpecialAttack) {
     mana.SetAmount(2);
     f.hero.GetPotion()[0] = std::make_unique<Potion>(&tonic);
     f.hero.GetPotion()[1] = std::make_unique<Potion>(&mana);
-    EXPECT_TRUE(f.Run({"3", "1", "3", "0", "1"}));
+    EXPECT_TRUE(f.Run({"3", "1", "3", "2", "1"}));
     const std::string mana_line = "2. Mana Potion (2) - HP Restore: 0 :: MP Restore: 5\n\n0. Cancel\n>";
+    const std::string hit = "The Rat hit you for 0 damage.\n" + P;
+    // The emptied first slot is gone from the second list; drinking at full MP is allowed.
     EXPECT_EQ(f.world.Output(), kOpening + Round("Rat - 3/3 \n", Status(30)) +
                                     "1. Tonic (1) - HP Restore: 10 :: MP Restore: 0\n" + mana_line +
-                                    "You drink the Tonic.\nYou get restored for 10 HP and 0 MP.\n" + P +
-                                    "The Rat hit you for 0 damage.\n" + P + Round("Rat - 3/3 \n", Status(40)) +
-                                    mana_line + "\n" + kMenu + "You hit the Rat for 3 damage.\n" + P +
+                                    "You drink the Tonic.\nYou get restored for 10 HP and 0 MP.\n" + P + hit +
+                                    Round("Rat - 3/3 \n", Status(40)) + mana_line +
+                                    "You drink the Mana Potion.\nYou get restored for 0 HP and 5 MP.\n" + P + hit +
+                                    Round("Rat - 3/3 \n", Status(40)) + "You hit the Rat for 3 damage.\n" + P +
                                     Kill("Rat", "You gain") + kWin);
     EXPECT_EQ(f.hero.GetPotion()[0], nullptr);
-    EXPECT_EQ(f.hero.GetPotion()[1]->GetAmount(), 2);
+    ASSERT_NE(f.hero.GetPotion()[1], nullptr);
+    EXPECT_EQ(f.hero.GetPotion()[1]->GetAmount(), 1);
 
     Fight s({5});
     s.hero.GetSpecialAttack()[0] = std::make_unique<Slash>();
@@ -105,19 +109,28 @@ TEST(BattleTest, BowMovesAndAMonsterDyingOfPoison) {
 }
 
 TEST(BattleTest, AFallenHeroIsSlainAtTheStartOfTheNextRound) {
+    // The hero's poison bites every round; at 10 HP it fells him before the menu.
     Fight f({5});
-    f.hero.SetHP(10);
+    f.hero.SetHP(20);
     f.hero.SetPoisoned(true);
-    EXPECT_FALSE(f.Run({}));
-    EXPECT_EQ(f.world.Output(), kOpening + "\n\nYou take 10 damage from poison.\n" + P + "You have been slain.\n" + P);
+    std::string status = Status(10);
+    status.replace(status.find(" \n"), 2, " (Poisoned) \n");
+    const std::string poison = "\n\nYou take 10 damage from poison.\n" + P;
+    EXPECT_FALSE(f.Run({"1"}));
+    EXPECT_EQ(f.world.Output(), kOpening + poison + "Rat - 5/5 \n\n\n" + status + kMenu +
+                                    "You hit the Rat for 3 damage.\n" + P + "The Rat hit you for 0 damage.\n" + P +
+                                    poison + "You have been slain.\n" + P);
 
-    // Once the hero falls, the monsters after the one that felled him do nothing.
-    Fight pack({5, 5});
+    // A poisoned monster that outlives its poison still strikes; once the hero
+    // falls, the monsters after it do nothing.
+    Fight pack({15, 5});
     pack.hero.SetHP(1);
     pack.group[0].SetAttack(5);
+    pack.group[0].SetPoisoned(true);
     pack.group[1].SetPoisoned(true);
     EXPECT_FALSE(pack.Run({"1", "1"}));
     EXPECT_TRUE(pack.world.Output().ends_with("You hit the Rat for 3 damage.\n" + P +
+                                              "The Rat takes 10 damage from poison.\n" + P +
                                               "The Rat hit you for 4 damage.\n" + P + "You have been slain.\n" + P));
     EXPECT_EQ(pack.group[1].GetHP(), 5);
 }
@@ -146,20 +159,19 @@ TEST(BattleTest, RetreatFleesWholeOrHalvedOrFails) {
 TEST(BattleTest, WinGrantsTheTitleOfTheStartingLevelThenLevelsUp) {
     Fight f({3});
     f.hero.SetLevel(5);
-    f.group[0].SetXP(750);
-    EXPECT_TRUE(f.Run({"1", "3", "3", "3", "3"}));
-    const std::string pick = "You are now level 6!\nYou have 4 pickpoints that you can use.\n\n\n"
-                             "Pick a stat class to increase.\nYou have ";
-    const std::string agility = " pickpoints left.\n\n1. Combat\n2. Intelligence\n3. Agility\n>\n\n"
-                                "Your energy went up by 5.\nYour defense went up by 1.\n" + P;
-    const std::string tail = "You killed the Rat.\nYou gain 750 XP and 3 gold.\n" + P + kWin +
-                             "You are now in the Long Swordsman class!\n" + P + pick + "4" + agility + pick + "3" +
-                             agility + pick + "2" + agility + pick + "1" + agility;
-    const std::string out = f.world.Output();
-    ASSERT_GE(out.size(), tail.size());
-    EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
-    EXPECT_EQ(f.hero.GetLevel(), 6);
-    EXPECT_EQ(f.hero.GetDefense(), 5);
+    f.group[0].SetXP(1080);  // enough for level 6, and for level 7 after it
+    EXPECT_TRUE(f.Run({"1", "3", "3", "3", "3", "3", "3", "3", "3"}));
+    std::string tail = "You killed the Rat.\nYou gain 1080 XP and 3 gold.\n" + P + kWin +
+                       "You are now in the Long Swordsman class!\n" + P;
+    for (int level : {6, 7})
+        for (int left = 4; left > 0; --left)
+            tail += "You are now level " + std::to_string(level) +
+                    "!\nYou have 4 pickpoints that you can use.\n\n\nPick a stat class to increase.\nYou have " +
+                    std::to_string(left) + " pickpoints left.\n\n1. Combat\n2. Intelligence\n3. Agility\n>\n\n" +
+                    "Your energy went up by 5.\nYour defense went up by 1.\n" + P;
+    EXPECT_TRUE(f.world.Output().ends_with(tail));
+    EXPECT_EQ(f.hero.GetLevel(), 7);
+    EXPECT_EQ(f.hero.GetDefense(), 9);
 }
 
 TEST(BattleTest, DefensiveStanceCostsEnergyEachRoundUntilItRunsOut) {
@@ -176,6 +188,11 @@ TEST(BattleTest, DefensiveStanceCostsEnergyEachRoundUntilItRunsOut) {
                   kMenu + "You run as quickly as you can out of the area, and luckily,\n"
                           "you make it without being harmed.\n" + P);
     EXPECT_EQ(f.group[0].GetAttack(), 10);
+
+    Fight held({100, 0});
+    held.hero.SetDefense(3);
+    EXPECT_TRUE(held.world.EndsGame([&] { held.Run({"5"}); }));
+    EXPECT_EQ(held.group[1].GetAttack(), -5);  // the dead Bat's too
 
     Fight twice({100});
     twice.group[0].SetAttack(10);

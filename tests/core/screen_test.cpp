@@ -41,6 +41,7 @@ TEST(ScreenLoopTest, AMillionMovesBetweenTwoScreensRunInFlatMemory) {
 }
 
 int hubVisits = 0;
+bool sawCounter = false;
 Transition Hub(Player*);
 Transition Shop(Player*);
 Transition Counter(Player*);
@@ -52,7 +53,6 @@ Transition Counter(Player*) {
 
 Transition Shop(Player*) {
     trail += "shop,";
-    static bool sawCounter = false;
     if (!sawCounter) {
         sawCounter = true;
         return Open(Counter);
@@ -69,6 +69,7 @@ Transition Hub(Player*) {
 TEST(ScreenLoopTest, OpenedScreensHandControlBackToTheirOpener) {
     trail.clear();
     hubVisits = 0;
+    sawCounter = false;
     RunScreens(nullptr, Hub);
     EXPECT_EQ(trail, "hub,shop,counter,shop,hub,");
 }

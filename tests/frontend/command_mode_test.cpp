@@ -54,7 +54,8 @@ TEST(CommandModeTest, RecoveryAppliesOnlyValuesThatPassTheirTests) {
     EXPECT_TRUE(hero.HasBow());
     EXPECT_FALSE(hero.IsPoisoned());
 
-    world.SetInput("\nAyla\n5\n0\n-1\n-1\n-1 19 -1 19 -1 19 -1 -1 0 -1 0 -1 -1\n0 -2 0\nY\n\n\n\n\n");
+    // The lowest int is a number like any other: the row goes on after it.
+    world.SetInput("\nAyla\n5\n0\n-1\n-1\n-2147483648 19 -1 19 -1 19 -1 -1 0 -1 0 -1 -1\n0 -2 0\nY\n\n\n\n\n");
     Player refused;
     RecoverFile(refused);
     EXPECT_EQ(Fields(refused), Fields(Player()));  // nothing passed: a new hero's values stay
@@ -84,15 +85,6 @@ TEST(CommandModeTest, RecoveryCutsALongNameAndReportsAFailedSave) {
     EXPECT_EQ(hero.GetName(), std::string(35, 'n'));
     EXPECT_NE(world.Output().find("Your file will be now saved.\n\nThe game could not be saved.\n"), std::string::npos);
     EXPECT_EQ(world.Output().find("saved successfully"), std::string::npos);
-}
-
-TEST(CommandModeTest, RecoverFillsTheLoadedHeroAndGoesToTheCrossroads) {
-    TestWorld world("recover file\n\nAyla\n4\n1\n0\n0\nx\nx\nn\n\n\n\n\n");
-    GameState game;
-    EXPECT_TRUE(world.EndsGame([&] { CommandMode(game); }));
-    EXPECT_EQ(game.loaded.GetName(), "Ayla");
-    EXPECT_EQ(game.player.GetName(), "Hero");
-    EXPECT_NE(world.Output().find("You stand where many roads meet"), std::string::npos);
 }
 
 }  // namespace

@@ -60,7 +60,8 @@ TEST(StatsTest, CollectionsNumberHeldSlotsEvenAfterAnEmptyFirstSlot) {
     Armor gauntlets;
     gauntlets.CreateArmor("Iron Gauntlets", 3, 40);
     hero.SetGauntlets(gauntlets);
-    EXPECT_NE(Pick(world, hero, "3").find("Gauntlets: Iron Gauntlets\nProtection: 3\n\nTotal Protection: 3\n"),
+    // The empty lines go between the pieces, not after the last one.
+    EXPECT_NE(Pick(world, hero, "3").find("Gauntlets: Iron Gauntlets\nProtection: 3\nTotal Protection: 3\n"),
               std::string::npos);
 }
 

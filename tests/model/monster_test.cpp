@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/monster.h"
@@ -29,9 +31,8 @@ TEST(MonsterTest, GroupsAreIndependentCopiesPickedByRawDrawModuloTheListSize) {
     std::vector<Monster> group(3);
     world.scripted.Push({5, 1, 30});
     GenerateMonsterByType(group.data(), 3, list.data(), 3);
-    EXPECT_EQ(group[0].GetName(), "Shark");
-    EXPECT_EQ(group[1].GetName(), "Eel");
-    EXPECT_EQ(group[2].GetName(), "Crab");
+    EXPECT_EQ(std::tuple(group[0].GetName(), group[1].GetName(), group[2].GetName()),
+              std::tuple("Shark", "Eel", "Crab"));
     EXPECT_EQ(world.scripted.seeds, 0);  // the caller re-seeds if it wants to
 
     GenerateMonsterByType(group.data(), 3, list.data(), 1);

@@ -120,10 +120,7 @@ Transition training_arena(Player* player) {
     // A practice defeat costs half the gold carried and nothing else.
     if (!won && player->GetHP() <= 0) {
         player->SetGold(player->GetGold() / 2);
-        player->RestoreFullHP();
-        player->RestoreFullMP();
-        player->RestoreFullEnergy();
-        player->SetPoisoned(false);
+        player->RestoreAll();
     }
     return GoTo(crossroads);
 }
