@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
+#include <memory>
 
 #include "core/services.h"
 #include "frontend/helpers.h"
@@ -12,108 +12,69 @@
 namespace vaskarn {
 namespace {
 
-struct KindDefaults {
-    Special_Attack_Type type;
-    std::string_view name;
-    int price;
-    int energycost;
-    int power;
-};
-
-// What a kind's default constructor gives; row i holds type i + 1.
-constexpr std::array<KindDefaults, kLastSpecialAttackType> kDefaults{{
-    {ST_CLEAVE1, "Cleave", 8000, 55, 36},
-    {ST_RAMPAGE, "Rampage", 2000, 50, 20},
-    {ST_SWEEP, "Sweep", 2000, 40, 25},
-    {ST_PUNCTURE, "Puncture", 500, 20, 10},
-    {ST_PBLADE, "Poison Blade", 100, 20, 5},
-    {ST_THRUST, "Thrust", 3000, 45, 15},
-    {ST_STAB, "Stab", 2000, 20, 5},
-    {ST_JAB, "Jab", 4000, 45, 15},
-    {ST_CRUSH, "Crush", 10000, 70, 50},
-    {ST_FIREBLADE, "Fire Blade", 5000, 60, 45},
-    {ST_WATERBLADE, "Water Blade", 3000, 40, 30},
-    {ST_EARTHBLADE, "Earth Blade", 4000, 55, 45},
-    {ST_LIGHTBLADE, "Light Blade", 4000, 45, 36},
-    {ST_CUTTER, "Cutter", 7000, 55, 120},
-    {ST_FLASH, "Flash", 8000, 60, 140},
-    {ST_THROW, "Throw", 5000, 30, 45},
-    {ST_SPIN, "Spin", 6000, 40, 70},
-    {ST_MULTIPLY, "Multiply", 20000, 170, 40},
-    {ST_FORGEDSWORD, "Forged Sword", 200000, 270, 500},
-    {ST_FINISHER, "Finisher", 400000, 250, 1500},
-    {ST_MIDAIRCUT, "Midair Cut", 200000, 120, 220},
-    {ST_FINALCUTTER, "Final Cutter", 200000, 220, 600},
-}};
-
-constexpr bool RowsFollowTypeOrder() {
-    for (std::size_t i = 0; i < kDefaults.size(); ++i) {
-        if (kDefaults[i].type != static_cast<std::int32_t>(i + 1)) return false;
-    }
-    return true;
-}
-static_assert(RowsFollowTypeOrder());
-
-void ApplyDefaults(Special_Attack& attack, Special_Attack_Type type) {
-    const KindDefaults& row = kDefaults[static_cast<std::size_t>(type - 1)];
-    attack.SetName(row.name);
-    attack.SetPrice(row.price);
-    attack.SetEnergyCost(row.energycost);
-    attack.SetPower(row.power);
-    attack.SetAttackType(row.type);
-}
-
-// A draw that only advances the generator.
-void DiscardDraw() { rng().Next(); }
+using Maker = std::unique_ptr<Special_Attack> (*)(const Special_Attack*);
 
 template <typename Kind>
-std::unique_ptr<Special_Attack> Copy(const Special_Attack* from) {
+std::unique_ptr<Special_Attack> Make(const Special_Attack* from) {
     return std::make_unique<Kind>(from);
 }
 
-using CopyFn = std::unique_ptr<Special_Attack> (*)(const Special_Attack*);
+struct KindRow {
+    Special_Attack_Type type;
+    SpecialAttackDefaults defaults;
+    Maker make;
+};
 
-// Indexed by type.
-constexpr std::array<CopyFn, kLastSpecialAttackType + 1> kCopiers{{
-    &Copy<Special_Attack>, &Copy<Cleave1>,      &Copy<Rampage>,     &Copy<Sweep>,
-    &Copy<Puncturing>,     &Copy<Poison_Blade>, &Copy<Thrust>,      &Copy<Stab>,
-    &Copy<Jab>,            &Copy<Crush>,        &Copy<Fire_Blade>,  &Copy<Water_Blade>,
-    &Copy<Earth_Blade3>,   &Copy<Light_Blade3>, &Copy<Cutter2>,     &Copy<Flash2>,
-    &Copy<Throw2>,         &Copy<Spin2>,        &Copy<Multiply2>,   &Copy<Forged_Sword>,
-    &Copy<Finisher1>,      &Copy<Midair_Cut>,   &Copy<Final_Cutter>,
+// Every kind in type order: its class, name, price, energy cost and power.
+constexpr std::array<KindRow, kLastSpecialAttackType + 1> kKinds{{
+    {ST_0, {"", 0, 0, 0}, &Make<Special_Attack>},
+    {ST_CLEAVE1, {"Cleave", 8000, 55, 36}, &Make<Cleave1>},
+    {ST_RAMPAGE, {"Rampage", 2000, 50, 20}, &Make<Rampage>},
+    {ST_SWEEP, {"Sweep", 2000, 40, 25}, &Make<Sweep>},
+    {ST_PUNCTURE, {"Puncture", 500, 20, 10}, &Make<Puncturing>},
+    {ST_PBLADE, {"Poison Blade", 100, 20, 5}, &Make<Poison_Blade>},
+    {ST_THRUST, {"Thrust", 3000, 45, 15}, &Make<Thrust>},
+    {ST_STAB, {"Stab", 2000, 20, 5}, &Make<Stab>},
+    {ST_JAB, {"Jab", 4000, 45, 15}, &Make<Jab>},
+    {ST_CRUSH, {"Crush", 10000, 70, 50}, &Make<Crush>},
+    {ST_FIREBLADE, {"Fire Blade", 5000, 60, 45}, &Make<Fire_Blade>},
+    {ST_WATERBLADE, {"Water Blade", 3000, 40, 30}, &Make<Water_Blade>},
+    {ST_EARTHBLADE, {"Earth Blade", 4000, 55, 45}, &Make<Earth_Blade3>},
+    {ST_LIGHTBLADE, {"Light Blade", 4000, 45, 36}, &Make<Light_Blade3>},
+    {ST_CUTTER, {"Cutter", 7000, 55, 120}, &Make<Cutter2>},
+    {ST_FLASH, {"Flash", 8000, 60, 140}, &Make<Flash2>},
+    {ST_THROW, {"Throw", 5000, 30, 45}, &Make<Throw2>},
+    {ST_SPIN, {"Spin", 6000, 40, 70}, &Make<Spin2>},
+    {ST_MULTIPLY, {"Multiply", 20000, 170, 40}, &Make<Multiply2>},
+    {ST_FORGEDSWORD, {"Forged Sword", 200000, 270, 500}, &Make<Forged_Sword>},
+    {ST_FINISHER, {"Finisher", 400000, 250, 1500}, &Make<Finisher1>},
+    {ST_MIDAIRCUT, {"Midair Cut", 200000, 120, 220}, &Make<Midair_Cut>},
+    {ST_FINALCUTTER, {"Final Cutter", 200000, 220, 600}, &Make<Final_Cutter>},
 }};
+
+constexpr bool RowsAreInTypeOrder() {
+    for (std::size_t i = 0; i < kKinds.size(); ++i) {
+        if (static_cast<std::size_t>(kKinds[i].type) != i) return false;
+    }
+    return true;
+}
+static_assert(RowsAreInTypeOrder(), "the kinds' table must be indexed by Special_Attack_Type");
+
+bool NamesAKind(std::int32_t type) { return type >= 0 && type <= kLastSpecialAttackType; }
+
+// A draw that only advances the generator.
+void DiscardDraw() { static_cast<void>(rng().Next()); }
 
 }  // namespace
 
-std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from) {
-    if (from == nullptr) return nullptr;
-    const std::int32_t type = from->GetAttackType();
-    if (type < 0 || type > kLastSpecialAttackType) return nullptr;
-    return kCopiers[static_cast<std::size_t>(type)](from);
+const SpecialAttackDefaults& DefaultsFor(Special_Attack_Type kind) {
+    return kKinds[NamesAKind(kind) ? static_cast<std::size_t>(kind) : std::size_t{0}].defaults;
 }
 
-Cleave1::Cleave1() { ApplyDefaults(*this, ST_CLEAVE1); }
-Rampage::Rampage() { ApplyDefaults(*this, ST_RAMPAGE); }
-Sweep::Sweep() { ApplyDefaults(*this, ST_SWEEP); }
-Puncturing::Puncturing() { ApplyDefaults(*this, ST_PUNCTURE); }
-Poison_Blade::Poison_Blade() { ApplyDefaults(*this, ST_PBLADE); }
-Thrust::Thrust() { ApplyDefaults(*this, ST_THRUST); }
-Stab::Stab() { ApplyDefaults(*this, ST_STAB); }
-Jab::Jab() { ApplyDefaults(*this, ST_JAB); }
-Crush::Crush() { ApplyDefaults(*this, ST_CRUSH); }
-Fire_Blade::Fire_Blade() { ApplyDefaults(*this, ST_FIREBLADE); }
-Water_Blade::Water_Blade() { ApplyDefaults(*this, ST_WATERBLADE); }
-Earth_Blade3::Earth_Blade3() { ApplyDefaults(*this, ST_EARTHBLADE); }
-Light_Blade3::Light_Blade3() { ApplyDefaults(*this, ST_LIGHTBLADE); }
-Cutter2::Cutter2() { ApplyDefaults(*this, ST_CUTTER); }
-Flash2::Flash2() { ApplyDefaults(*this, ST_FLASH); }
-Throw2::Throw2() { ApplyDefaults(*this, ST_THROW); }
-Spin2::Spin2() { ApplyDefaults(*this, ST_SPIN); }
-Multiply2::Multiply2() { ApplyDefaults(*this, ST_MULTIPLY); }
-Forged_Sword::Forged_Sword() { ApplyDefaults(*this, ST_FORGEDSWORD); }
-Finisher1::Finisher1() { ApplyDefaults(*this, ST_FINISHER); }
-Midair_Cut::Midair_Cut() { ApplyDefaults(*this, ST_MIDAIRCUT); }
-Final_Cutter::Final_Cutter() { ApplyDefaults(*this, ST_FINALCUTTER); }
+std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from) {
+    if (from == nullptr || !NamesAKind(from->GetAttackType())) return nullptr;
+    return kKinds[static_cast<std::size_t>(from->GetAttackType())].make(from);
+}
 
 // Every Attack acts on elist[0] only; a missing target is a no-op rather
 // than a crash.

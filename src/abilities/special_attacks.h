@@ -1,174 +1,182 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "abilities/special_attack.h"
 
 namespace vaskarn {
 
-// The 22 special-attack kinds. Each default constructor gives the kind's shop
-// values; the pointer constructor copies name, price, energy cost, power and
-// type from any record (the hero's collections keep such copies). Attack
-// narrates and applies one use on elist[0]; energy, kills and rewards are the
-// battle's business.
+// One kind's starting values: what shops charge and show.
+struct SpecialAttackDefaults {
+    std::string_view name;
+    int price;
+    int energycost;
+    int power;
+};
 
-class Cleave1 : public Special_Attack {
+// The row of the kinds' table for `kind`; the empty record for ST_0 and for
+// a value that names no kind.
+const SpecialAttackDefaults& DefaultsFor(Special_Attack_Type kind);
+
+// A copy of `from` as the kind its type names (type 0: a plain
+// Special_Attack), with name, price, energy cost, power and type copied.
+// nullptr when `from` is null or its type is not a kind.
+std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from);
+
+// What every kind shares: the default constructor takes the kind's row of the
+// table; the pointer constructor copies a record of any kind (the hero's
+// collections keep such copies), so the class constructed decides the attack.
+template <Special_Attack_Type Kind>
+class SpecialAttackOfKind : public Special_Attack {
 public:
-    Cleave1();
-    explicit Cleave1(const Special_Attack* other) : Special_Attack(other) {}
+    static constexpr Special_Attack_Type kType = Kind;
+
+    SpecialAttackOfKind() {
+        const SpecialAttackDefaults& row = DefaultsFor(Kind);
+        SetName(row.name);
+        SetPrice(row.price);
+        SetEnergyCost(row.energycost);
+        SetPower(row.power);
+        SetAttackType(Kind);
+    }
+    explicit SpecialAttackOfKind(const Special_Attack* other) : Special_Attack(other) {}
+};
+
+// The 22 kinds. Attack narrates and applies one use on elist[0] (a null
+// target does nothing); energy, kills and rewards are the battle's business.
+
+class Cleave1 : public SpecialAttackOfKind<ST_CLEAVE1> {
+public:
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Rampage : public Special_Attack {
+class Rampage : public SpecialAttackOfKind<ST_RAMPAGE> {
 public:
-    Rampage();
-    explicit Rampage(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Sweep : public Special_Attack {
+class Sweep : public SpecialAttackOfKind<ST_SWEEP> {
 public:
-    Sweep();
-    explicit Sweep(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Puncturing : public Special_Attack {
+class Puncturing : public SpecialAttackOfKind<ST_PUNCTURE> {
 public:
-    Puncturing();
-    explicit Puncturing(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Poison_Blade : public Special_Attack {
+class Poison_Blade : public SpecialAttackOfKind<ST_PBLADE> {
 public:
-    Poison_Blade();
-    explicit Poison_Blade(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Thrust : public Special_Attack {
+class Thrust : public SpecialAttackOfKind<ST_THRUST> {
 public:
-    Thrust();
-    explicit Thrust(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Stab : public Special_Attack {
+class Stab : public SpecialAttackOfKind<ST_STAB> {
 public:
-    Stab();
-    explicit Stab(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Jab : public Special_Attack {
+class Jab : public SpecialAttackOfKind<ST_JAB> {
 public:
-    Jab();
-    explicit Jab(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Crush : public Special_Attack {
+class Crush : public SpecialAttackOfKind<ST_CRUSH> {
 public:
-    Crush();
-    explicit Crush(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Fire_Blade : public Special_Attack {
+class Fire_Blade : public SpecialAttackOfKind<ST_FIREBLADE> {
 public:
-    Fire_Blade();
-    explicit Fire_Blade(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Water_Blade : public Special_Attack {
+class Water_Blade : public SpecialAttackOfKind<ST_WATERBLADE> {
 public:
-    Water_Blade();
-    explicit Water_Blade(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Earth_Blade3 : public Special_Attack {
+class Earth_Blade3 : public SpecialAttackOfKind<ST_EARTHBLADE> {
 public:
-    Earth_Blade3();
-    explicit Earth_Blade3(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Light_Blade3 : public Special_Attack {
+class Light_Blade3 : public SpecialAttackOfKind<ST_LIGHTBLADE> {
 public:
-    Light_Blade3();
-    explicit Light_Blade3(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Cutter2 : public Special_Attack {
+class Cutter2 : public SpecialAttackOfKind<ST_CUTTER> {
 public:
-    Cutter2();
-    explicit Cutter2(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Flash2 : public Special_Attack {
+class Flash2 : public SpecialAttackOfKind<ST_FLASH> {
 public:
-    Flash2();
-    explicit Flash2(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Throw2 : public Special_Attack {
+class Throw2 : public SpecialAttackOfKind<ST_THROW> {
 public:
-    Throw2();
-    explicit Throw2(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Spin2 : public Special_Attack {
+class Spin2 : public SpecialAttackOfKind<ST_SPIN> {
 public:
-    Spin2();
-    explicit Spin2(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Multiply2 : public Special_Attack {
+class Multiply2 : public SpecialAttackOfKind<ST_MULTIPLY> {
 public:
-    Multiply2();
-    explicit Multiply2(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
 // The one kind whose damage does not depend on its power.
-class Forged_Sword : public Special_Attack {
+class Forged_Sword : public SpecialAttackOfKind<ST_FORGEDSWORD> {
 public:
-    Forged_Sword();
-    explicit Forged_Sword(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Finisher1 : public Special_Attack {
+class Finisher1 : public SpecialAttackOfKind<ST_FINISHER> {
 public:
-    Finisher1();
-    explicit Finisher1(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Midair_Cut : public Special_Attack {
+class Midair_Cut : public SpecialAttackOfKind<ST_MIDAIRCUT> {
 public:
-    Midair_Cut();
-    explicit Midair_Cut(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
 
-class Final_Cutter : public Special_Attack {
+class Final_Cutter : public SpecialAttackOfKind<ST_FINALCUTTER> {
 public:
-    Final_Cutter();
-    explicit Final_Cutter(const Special_Attack* other) : Special_Attack(other) {}
+    using SpecialAttackOfKind::SpecialAttackOfKind;
     void Attack(Entity* elist, int ecount) override;
 };
-
-// A copy of `from` as the kind its type names (type 0: a plain
-// Special_Attack). nullptr when `from` is null or its type is not a kind.
-std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from);
 
 }  // namespace vaskarn

@@ -29,6 +29,4 @@ void Player::UseBars(int amount) { bars = SatSub(bars, amount); }
 void Player::AddHerbloreXP(int amount) { herblore_xp = SatAdd(herblore_xp, amount); }
 void Player::AddSmithingXP(int amount) { smithing_xp = SatAdd(smithing_xp, amount); }
 
-int Player::SatAddArrows(long long amount) const { return ClampToInt(arrows + amount); }
-
 }  // namespace vaskarn

@@ -6,6 +6,7 @@
 
 #include "abilities/special_attack.h"
 #include "abilities/spell.h"
+#include "model/arith.h"
 #include "model/entity.h"
 #include "model/items.h"
 #include "model/name.h"
@@ -89,8 +90,8 @@ public:
     void SetBowName(std::string_view newname) { bowname.AssignIfFits(newname); }
     std::string_view GetBowName() const { return bowname.View(); }
     void SetArrows(int amount) { arrows = amount < 0 ? 0 : amount; }
-    void AddArrows(int amount) { SetArrows(SatAddArrows(amount)); }
-    void UseArrows(int amount) { SetArrows(SatAddArrows(-static_cast<long long>(amount))); }
+    void AddArrows(int amount) { SetArrows(SatAdd(arrows, amount)); }
+    void UseArrows(int amount) { SetArrows(SatSub(arrows, amount)); }
     int GetArrows() const { return arrows; }
 
     void SetGroup(int v) { groupnumber = v; }
@@ -189,8 +190,6 @@ public:
     void LoadBank();
 
 private:
-    int SatAddArrows(long long amount) const;
-
     Name groupname;
     Name bowname;
     int bowpower = 0;

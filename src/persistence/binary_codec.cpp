@@ -17,14 +17,9 @@ void ByteWriter::Text36(std::string_view text) {
     bytes_.append(kText36Size - text.size(), '\0');
 }
 
-void ByteReader::Exhaust() {
-    pos_ = bytes_.size();
-    exhausted_ = true;
-}
-
 std::optional<std::string_view> ByteReader::Take(std::size_t n) {
     if (exhausted_ || Remaining() < n) {
-        Exhaust();
+        exhausted_ = true;
         return std::nullopt;
     }
     const std::string_view taken = bytes_.substr(pos_, n);

@@ -39,12 +39,8 @@ public:
     // Up to the first NUL, and never more than 35 characters.
     std::optional<std::string> Text36();
 
-    std::size_t Remaining() const { return bytes_.size() - pos_; }
-    bool Exhausted() const { return exhausted_; }
-    // Gives up on the rest of the file.
-    void Exhaust();
-
 private:
+    std::size_t Remaining() const { return bytes_.size() - pos_; }
     // The next `n` bytes, or nothing (and exhausted) when fewer remain.
     std::optional<std::string_view> Take(std::size_t n);
 

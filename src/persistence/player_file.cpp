@@ -142,9 +142,180 @@ void Clear(Slots<T, N>& slots) {
     for (auto& slot : slots) slot.reset();
 }
 
-template <typename T, std::size_t N>
-int CountHeld(const Slots<T, N>& slots) {
-    return static_cast<int>(std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s != nullptr; }));
+// The count of held entries, then each held entry in slot order.
+template <typename T, std::size_t N, typename WriteEntry>
+void WriteList(ByteWriter& out, const Slots<T, N>& slots, WriteEntry write) {
+    out.Int32(static_cast<std::int32_t>(
+        std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s != nullptr; })));
+    for (const auto& entry : slots)
+        if (entry) write(*entry);
+}
+
+// Reads a list's count, then hands each entry to `add`. Stops at the first
+// entry the file cannot hold in full, so a huge count costs nothing.
+template <typename ReadEntry, typename Add>
+void ReadList(ByteReader& in, ReadEntry read, Add add) {
+    for (int n = ReadCount(in); n > 0; --n) {
+        const auto entry = read(in);
+        if (!entry) return;
+        add(*entry);
+    }
+}
+
+struct StoredPotion {
+    std::string name;
+    std::int32_t price, hprestore, mprestore, amount;
+};
+
+std::optional<StoredPotion> ReadPotion(ByteReader& in) {
+    const OptText name = in.Text36();
+    const OptInt price = in.Int32(), hp = in.Int32(), mp = in.Int32(), amount = in.Int32();
+    if (!(name && price && hp && mp && amount)) return std::nullopt;
+    return StoredPotion{*name, *price, *hp, *mp, *amount};
+}
+
+// An item, god power or blessing: a name and one number.
+struct StoredNamedValue {
+    std::string name;
+    std::int32_t value;
+};
+
+std::optional<StoredNamedValue> ReadNamedValue(ByteReader& in) {
+    const OptText name = in.Text36();
+    const OptInt value = in.Int32();
+    if (!(name && value)) return std::nullopt;
+    return StoredNamedValue{*name, *value};
+}
+
+// A spell or special attack: name, price, power, MP or energy cost, type.
+struct StoredAbility {
+    std::string name;
+    std::int32_t price, power, cost, type;
+};
+
+std::optional<StoredAbility> ReadAbility(ByteReader& in) {
+    const OptText name = in.Text36();
+    const OptInt price = in.Int32(), power = in.Int32(), cost = in.Int32(), type = in.Int32();
+    if (!(name && price && power && cost && type)) return std::nullopt;
+    return StoredAbility{*name, *price, *power, *cost, *type};
+}
+
+void LoadPotions(ByteReader& in, Player& hero) {
+    Clear(hero.GetPotion());
+    ReadList(in, ReadPotion, [&](const StoredPotion& stored) {
+        if (stored.amount <= 0) return;
+        // The stored amount arrives whole rather than one dose per add: the
+        // same potion results, and a hostile amount cannot stall the game
+        // (on a full collection the refusal shows once per entry, not per dose).
+        auto& slots = hero.GetPotion();
+        const auto held =
+            std::find_if(slots.begin(), slots.end(), [&](const auto& p) { return p && p->GetName() == stored.name; });
+        if (held != slots.end()) {
+            (*held)->AddAmount(stored.amount);
+            return;
+        }
+        Potion temp;
+        temp.CreatePotion(stored.name, stored.hprestore, stored.mprestore, stored.price);
+        temp.SetAmount(stored.amount);
+        hero.AddPotion(&temp);
+    });
+}
+
+void LoadItems(ByteReader& in, Player& hero) {
+    Clear(hero.GetInventory());
+    ReadList(in, ReadNamedValue, [&](const StoredNamedValue& stored) {
+        Inventory temp;
+        temp.CreateItem(stored.name, stored.value);
+        hero.AddItem(&temp);
+        io() << "\n";
+    });
+}
+
+void LoadGodPowers(ByteReader& in, Player& hero) {
+    Clear(hero.GetGodPower());
+    ReadList(in, ReadNamedValue, [&](const StoredNamedValue& stored) {
+        God_Power temp;
+        temp.CreateGodPower(stored.name, stored.value);
+        hero.AddGod_Power(&temp);
+    });
+}
+
+void LoadBlessings(ByteReader& in, Player& hero) {
+    Clear(hero.GetBlessings());
+    ReadList(in, ReadNamedValue, [&](const StoredNamedValue& stored) {
+        Blessings temp;
+        temp.CreateBlessing(stored.name, stored.value);
+        hero.AddBlessing(&temp);
+    });
+}
+
+// The adding operations turn the plain stored records back into their kinds.
+void LoadSpells(ByteReader& in, Player& hero) {
+    Clear(hero.GetSpell());
+    ReadList(in, ReadAbility, [&](const StoredAbility& stored) {
+        Spell temp;
+        temp.SetName(stored.name);
+        temp.SetPrice(stored.price);
+        temp.SetPower(stored.power);
+        temp.SetMPCost(stored.cost);
+        temp.SetSpellType(static_cast<Spell_Type>(stored.type));
+        hero.AddSpell(&temp);
+    });
+}
+
+void LoadSpecialAttacks(ByteReader& in, Player& hero) {
+    Clear(hero.GetSpecialAttack());
+    ReadList(in, ReadAbility, [&](const StoredAbility& stored) {
+        Special_Attack temp;
+        temp.SetName(stored.name);
+        temp.SetPrice(stored.price);
+        temp.SetPower(stored.power);
+        temp.SetEnergyCost(stored.cost);
+        temp.SetAttackType(static_cast<Special_Attack_Type>(stored.type));
+        hero.AddSpecialAttack(&temp);
+    });
+}
+
+void EquipGear(const FixedPart& f, Player& hero) {
+    if (f.weapon.AnyRead()) hero.SetWeapon(RebuildGear(f.weapon, *hero.GetWeapon()));
+    for (std::size_t i = 0; i < kArmorInFileOrder.size(); ++i) {
+        if (!f.armor[i].AnyRead()) continue;
+        const Armor& current = *(hero.*kArmorInFileOrder[i].get)();
+        (hero.*kArmorInFileOrder[i].set)(RebuildGear(f.armor[i], current));
+    }
+}
+
+// In the order the setters run; a field the file did not reach is skipped.
+void ApplyFixedPart(const FixedPart& f, Player& hero) {
+    if (f.name) hero.SetName(*f.name);
+    if (f.groupname) hero.SetGroupName(*f.groupname);
+    if (f.group) hero.SetGroup(*f.group);
+    if (f.bow) hero.SetBow(*f.bow);
+    if (f.bowname) hero.SetBowName(*f.bowname);
+    if (f.bowpower) hero.SetBowPower(*f.bowpower);
+    if (f.arrows) hero.SetArrows(*f.arrows);
+    if (f.gold) hero.SetGold(*f.gold);
+    if (f.xp) hero.SetXP(*f.xp);
+    if (f.hp) hero.SetHP(*f.hp);
+    if (f.maxhp) hero.SetMaxHP(*f.maxhp);
+    if (f.mp) hero.SetMP(*f.mp);
+    if (f.maxmp) hero.SetMaxMP(*f.maxmp);
+    if (f.energy) hero.SetEnergy(*f.energy);
+    if (f.maxenergy) hero.SetMaxEnergy(*f.maxenergy);
+    if (f.level) hero.SetLevel(*f.level);
+    if (f.attack) hero.SetAttack(*f.attack);
+    if (f.defense) hero.SetDefense(*f.defense);
+    if (f.strength) hero.SetStrength(*f.strength);
+    if (f.workshop_job) hero.SetWorkshopJob(*f.workshop_job);
+    if (f.herblore_level) hero.SetHerbloreLevel(*f.herblore_level);
+    if (f.herblore_xp) hero.SetHerbloreXP(*f.herblore_xp);
+    if (f.smithing_level) hero.SetSmithingLevel(*f.smithing_level);
+    if (f.smithing_xp) hero.SetSmithingXP(*f.smithing_xp);
+    for (std::size_t i = 0; i < kProgressFlags.size(); ++i)
+        if (f.progress[i]) (hero.*kProgressFlags[i].set)(*f.progress[i]);
+    if (f.tokens) hero.SetTokens(*f.tokens);
+    if (f.bars) hero.SetBars(*f.bars);
+    if (f.poisoned) hero.SetPoisoned(*f.poisoned);
 }
 
 }  // namespace
@@ -170,44 +341,32 @@ bool Player::Save() const {
         WriteGear(out, piece, piece.GetProtection());
     }
 
-    out.Int32(CountHeld(potion));
-    for (const auto& p : potion) {
-        if (!p) continue;
-        out.Text36(p->GetName());
-        for (int value : {p->GetPrice(), p->GetHPRestore(), p->GetMPRestore(), p->GetAmount()}) out.Int32(value);
-    }
-    out.Int32(CountHeld(inventory));
-    for (const auto& i : inventory) {
-        if (!i) continue;
-        out.Text36(i->GetName());
-        out.Int32(i->GetPrice());
-    }
-    out.Int32(CountHeld(godpower));
-    for (const auto& g : godpower) {
-        if (!g) continue;
-        out.Text36(g->GetName());
-        out.Int32(g->GetPower());
-    }
-    out.Int32(CountHeld(blessings));
-    for (const auto& b : blessings) {
-        if (!b) continue;
-        out.Text36(b->GetName());
-        out.Int32(b->GetValue());
-    }
-    out.Int32(CountHeld(spell));
-    for (const auto& s : spell) {
-        if (!s) continue;
-        out.Text36(s->GetName());
-        for (int value : {s->GetPrice(), s->GetPower(), s->GetMPCost(), static_cast<int>(s->GetSpellType())})
+    WriteList(out, potion, [&](const Potion& p) {
+        out.Text36(p.GetName());
+        for (int value : {p.GetPrice(), p.GetHPRestore(), p.GetMPRestore(), p.GetAmount()}) out.Int32(value);
+    });
+    WriteList(out, inventory, [&](const Inventory& i) {
+        out.Text36(i.GetName());
+        out.Int32(i.GetPrice());
+    });
+    WriteList(out, godpower, [&](const God_Power& g) {
+        out.Text36(g.GetName());
+        out.Int32(g.GetPower());
+    });
+    WriteList(out, blessings, [&](const Blessings& b) {
+        out.Text36(b.GetName());
+        out.Int32(b.GetValue());
+    });
+    WriteList(out, spell, [&](const Spell& s) {
+        out.Text36(s.GetName());
+        for (int value : {s.GetPrice(), s.GetPower(), s.GetMPCost(), static_cast<int>(s.GetSpellType())})
             out.Int32(value);
-    }
-    out.Int32(CountHeld(specialattack));
-    for (const auto& a : specialattack) {
-        if (!a) continue;
-        out.Text36(a->GetName());
-        for (int value : {a->GetPrice(), a->GetPower(), a->GetEnergyCost(), static_cast<int>(a->GetAttackType())})
+    });
+    WriteList(out, specialattack, [&](const Special_Attack& a) {
+        out.Text36(a.GetName());
+        for (int value : {a.GetPrice(), a.GetPower(), a.GetEnergyCost(), static_cast<int>(a.GetAttackType())})
             out.Int32(value);
-    }
+    });
     return gameDir().WriteAtomically(kPlayerFile, out.Bytes());
 }
 
@@ -224,125 +383,16 @@ void Player::Load() {
     const FixedPart f = ReadFixedPart(in);
     io() << "\n";  // the empty line that follows reading the progress flags
 
-    // Each list loop also stops at the first entry the file cannot hold in
-    // full, so a huge count costs nothing.
-    Clear(potion);
-    for (int n = ReadCount(in); n > 0; --n) {
-        const OptText name = in.Text36();
-        const OptInt price = in.Int32(), hp = in.Int32(), mp = in.Int32(), amount = in.Int32();
-        if (!(name && price && hp && mp && amount)) break;
-        if (*amount <= 0) continue;
-        const auto held = std::find_if(potion.begin(), potion.end(),
-                                       [&](const auto& p) { return p && p->GetName() == *name; });
-        // The stored amount arrives whole rather than one dose per add, with
-        // the same result: a hostile amount must not stall the game.
-        if (held != potion.end()) {
-            (*held)->AddAmount(*amount);
-            continue;
-        }
-        Potion temp;
-        temp.CreatePotion(*name, *hp, *mp, *price);
-        temp.SetAmount(*amount);
-        AddPotion(&temp);
-    }
-
-    Clear(inventory);
-    for (int n = ReadCount(in); n > 0; --n) {
-        const OptText name = in.Text36();
-        const OptInt price = in.Int32();
-        if (!(name && price)) break;
-        Inventory temp;
-        temp.CreateItem(*name, *price);
-        AddItem(&temp);
-        io() << "\n";
-    }
-
-    Clear(godpower);
-    for (int n = ReadCount(in); n > 0; --n) {
-        const OptText name = in.Text36();
-        const OptInt power = in.Int32();
-        if (!(name && power)) break;
-        God_Power temp;
-        temp.CreateGodPower(*name, *power);
-        AddGod_Power(&temp);
-    }
-
-    Clear(blessings);
-    for (int n = ReadCount(in); n > 0; --n) {
-        const OptText name = in.Text36();
-        const OptInt value = in.Int32();
-        if (!(name && value)) break;
-        Blessings temp;
-        temp.CreateBlessing(*name, *value);
-        AddBlessing(&temp);
-    }
-
-    Clear(spell);
-    for (int n = ReadCount(in); n > 0; --n) {
-        const OptText name = in.Text36();
-        const OptInt price = in.Int32(), power = in.Int32(), cost = in.Int32(), type = in.Int32();
-        if (!(name && price && power && cost && type)) break;
-        Spell temp;
-        temp.SetName(*name);
-        temp.SetPrice(*price);
-        temp.SetPower(*power);
-        temp.SetMPCost(*cost);
-        temp.SetSpellType(static_cast<Spell_Type>(*type));
-        AddSpell(&temp);
-    }
-
-    Clear(specialattack);
-    for (int n = ReadCount(in); n > 0; --n) {
-        const OptText name = in.Text36();
-        const OptInt price = in.Int32(), power = in.Int32(), cost = in.Int32(), type = in.Int32();
-        if (!(name && price && power && cost && type)) break;
-        Special_Attack temp;
-        temp.SetName(*name);
-        temp.SetPrice(*price);
-        temp.SetPower(*power);
-        temp.SetEnergyCost(*cost);
-        temp.SetAttackType(static_cast<Special_Attack_Type>(*type));
-        AddSpecialAttack(&temp);
-    }
-
-    if (f.weapon.AnyRead()) SetWeapon(RebuildGear(f.weapon, weapon));
-    for (std::size_t i = 0; i < kArmorInFileOrder.size(); ++i) {
-        if (!f.armor[i].AnyRead()) continue;
-        const Armor& current = *(this->*kArmorInFileOrder[i].get)();
-        (this->*kArmorInFileOrder[i].set)(RebuildGear(f.armor[i], current));
-    }
-
+    LoadPotions(in, *this);
+    LoadItems(in, *this);
+    LoadGodPowers(in, *this);
+    LoadBlessings(in, *this);
+    LoadSpells(in, *this);
+    LoadSpecialAttacks(in, *this);
+    EquipGear(f, *this);
     // The fixed part goes in last, so a refund made while the lists were
     // rebuilt does not survive.
-    if (f.name) SetName(*f.name);
-    if (f.groupname) SetGroupName(*f.groupname);
-    if (f.group) SetGroup(*f.group);
-    if (f.bow) SetBow(*f.bow);
-    if (f.bowname) SetBowName(*f.bowname);
-    if (f.bowpower) SetBowPower(*f.bowpower);
-    if (f.arrows) SetArrows(*f.arrows);
-    if (f.gold) SetGold(*f.gold);
-    if (f.xp) SetXP(*f.xp);
-    if (f.hp) SetHP(*f.hp);
-    if (f.maxhp) SetMaxHP(*f.maxhp);
-    if (f.mp) SetMP(*f.mp);
-    if (f.maxmp) SetMaxMP(*f.maxmp);
-    if (f.energy) SetEnergy(*f.energy);
-    if (f.maxenergy) SetMaxEnergy(*f.maxenergy);
-    if (f.level) SetLevel(*f.level);
-    if (f.attack) SetAttack(*f.attack);
-    if (f.defense) SetDefense(*f.defense);
-    if (f.strength) SetStrength(*f.strength);
-    if (f.workshop_job) SetWorkshopJob(*f.workshop_job);
-    if (f.herblore_level) SetHerbloreLevel(*f.herblore_level);
-    if (f.herblore_xp) SetHerbloreXP(*f.herblore_xp);
-    if (f.smithing_level) SetSmithingLevel(*f.smithing_level);
-    if (f.smithing_xp) SetSmithingXP(*f.smithing_xp);
-    for (std::size_t i = 0; i < kProgressFlags.size(); ++i)
-        if (f.progress[i]) (this->*kProgressFlags[i].set)(*f.progress[i]);
-    if (f.tokens) SetTokens(*f.tokens);
-    if (f.bars) SetBars(*f.bars);
-    if (f.poisoned) SetPoisoned(*f.poisoned);
+    ApplyFixedPart(f, *this);
     io() << "\n" << "\n\n";
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "abilities/special_attacks.h"
 #include "abilities/spells.h"
 #include "model/player.h"
 #include "support/test_world.h"
@@ -70,6 +71,31 @@ TEST(CollectionsTest, DuplicateSpellIsReplacedInPlaceWithRefund) {
     hero.AddSpell(&fireball);
     EXPECT_EQ(hero.GetSpell()[0], nullptr);
     EXPECT_EQ(hero.GetGold(), 250);
+}
+
+TEST(CollectionsTest, DuplicateSpecialAttackIsReplacedInPlaceWithRefund) {
+    TestWorld world("\n");
+    Player hero;
+    Special_Attack cleave, other;
+    cleave.SetName("Cleave"), cleave.SetPrice(8000), cleave.SetAttackType(ST_CLEAVE1);
+    other.SetName("Stab"), other.SetAttackType(ST_STAB);
+    hero.AddSpecialAttack(&cleave), hero.AddSpecialAttack(&other);
+    cleave.SetPower(99);
+    hero.AddSpecialAttack(&cleave);
+    EXPECT_EQ(world.TakeOutput(), "You already have the special attack Cleave.\n" + kPause);
+    EXPECT_EQ(hero.GetGold(), 8100);
+    EXPECT_NE(dynamic_cast<Cleave1*>(hero.GetSpecialAttack()[0].get()), nullptr);
+    EXPECT_EQ(hero.GetSpecialAttack()[0]->GetPower(), 99);
+
+    // An unknown type, and any attack beyond the hundredth, are dropped without a word.
+    other.SetName("Unheld"), other.SetAttackType(static_cast<Special_Attack_Type>(23));
+    hero.AddSpecialAttack(&other);
+    EXPECT_EQ(hero.GetSpecialAttack()[2], nullptr);
+    other.SetAttackType(ST_STAB);
+    for (int i = 2; i <= 100; ++i) other.SetName("Stab " + std::to_string(i)), hero.AddSpecialAttack(&other);
+    EXPECT_EQ(hero.GetSpecialAttack()[99]->GetName(), "Stab 99");
+    EXPECT_EQ(world.Output(), "");
+    EXPECT_EQ(hero.GetGold(), 8100);
 }
 
 TEST(CollectionsTest, FullCollectionsDropOrComplainWithoutRefund) {

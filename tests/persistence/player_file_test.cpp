@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -72,6 +73,12 @@ void FillLists(Player& h, int n) {
     }
 }
 
+// A hand-made list entry: a name, then its numbers.
+void Entry(ByteWriter& out, const std::string& name, std::initializer_list<int> numbers) {
+    out.Text36(name);
+    for (int n : numbers) out.Int32(n);
+}
+
 // A new hero's fixed part, poisoned with a flag byte of 7, then hand-made lists.
 void WriteWithLists(TestWorld& world, const ByteWriter& lists) {
     std::string fixed = Saved(world, Player()).substr(0, kFixed);
@@ -139,9 +146,9 @@ TEST(PlayerFileTest, ListEdgesFollowTheAddingRules) {
 
     ByteWriter lists;  // doses 0 and -4 are dropped, so is an unknown spell type
     lists.Int32(3);
-    for (int dose : {0, -4, 3}) lists.Text36("Dose"), lists.Int32(1), lists.Int32(1), lists.Int32(1), lists.Int32(dose);
+    for (int dose : {0, -4, 3}) Entry(lists, "Dose", {1, 1, 1, dose});
     lists.Int32(0), lists.Int32(0), lists.Int32(0), lists.Int32(2);
-    for (int type : {99, 0}) lists.Text36("Kind"), lists.Int32(1), lists.Int32(1), lists.Int32(1), lists.Int32(type);
+    for (int type : {99, 0}) Entry(lists, "Kind", {1, 1, 1, type});
     WriteWithLists(world, lists);  // no special attacks' count at all: none
     hero.Load();
     EXPECT_EQ(hero.GetPotion()[0]->GetAmount(), 3);
@@ -157,9 +164,9 @@ TEST(PlayerFileTest, OverfullListsAnnounceOncePerEntry) {
     TestWorld world("\n\n");
     ByteWriter lists;
     lists.Int32(101);
-    for (int i = 0; i < 101; ++i) lists.Text36("P" + std::to_string(i)), lists.Int32(40), lists.Int32(1), lists.Int32(1), lists.Int32(5);
+    for (int i = 0; i < 101; ++i) Entry(lists, "P" + std::to_string(i), {40, 1, 1, 5});
     lists.Int32(101);
-    for (int i = 0; i < 101; ++i) lists.Text36("Item"), lists.Int32(9);
+    for (int i = 0; i < 101; ++i) Entry(lists, "Item", {9});
     WriteWithLists(world, lists);
     Player hero;
     hero.Load();
@@ -224,7 +231,7 @@ TEST(PlayerFileTest, HostileFilesLoadSafelyAndQuickly) {
     TestWorld world("\n");
     ByteWriter lists;  // one name twice, unterminated, two billion doses each
     lists.Int32(2);
-    for (int i = 0; i < 2; ++i) lists.Text36(std::string(36, 'x')), lists.Int32(1), lists.Int32(2), lists.Int32(3), lists.Int32(2'000'000'000);
+    for (int i = 0; i < 2; ++i) Entry(lists, std::string(36, 'x'), {1, 2, 3, 2'000'000'000});
     lists.Int32(0x7fffffff);  // far more items than the file holds
     WriteWithLists(world, lists);
     Player hero;
@@ -255,11 +262,12 @@ TEST(PlayerFileTest, FailedSaveReportsAndKeepsTheOldFile) {
     const std::string old = Saved(world, hero);
     hero.SetGold(5);
     // Read-only stops an ordinary user; a directory in the temporary file's way stops root.
-    std::filesystem::create_directory(world.Dir() / "Player.dll.tmp");
-    std::filesystem::permissions(world.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    namespace fs = std::filesystem;
+    fs::create_directory(world.Dir() / "Player.dll.tmp");
+    fs::permissions(world.Dir(), fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_FALSE(hero.Save());
     EXPECT_FALSE(hero.SubtractBankAmount(1));
-    std::filesystem::permissions(world.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    fs::permissions(world.Dir(), fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(world.ReadFile("Player.dll"), old);
 }
 
