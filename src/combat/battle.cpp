@@ -54,6 +54,19 @@ T* SlotAt(Slots<T, N>& slots, int n) {
 
 bool Alive(const Entity& e) { return e.GetHP() >= 1; }
 
+// The bow moves ask for their target among several monsters in slightly
+// different words.
+struct BowPrompt {
+    const char* heading;    // before the list
+    const char* afterList;  // between the list and "0. Cancel"
+    const char* onCancel;
+    const char* onOutside;
+};
+
+constexpr BowPrompt kPowershotPrompt{"", "", "\n", "\nInvalid Monster\n\n"};
+constexpr BowPrompt kRainfirePrompt{"\nTarget?\n\n", "\n", "", "Invalid Monster\n\n"};
+constexpr BowPrompt kPoisonedArrowPrompt{"\nTarget?\n\n\n", "\n", "\n", "\nInvalid Monster\n\n"};
+
 class Battle {
 public:
     Battle(Player* hero, std::span<Monster> group) : hero_(hero), group_(group) {}
@@ -92,6 +105,7 @@ private:
     int ReadTarget();
     Choice Classify(int n);
     CastTarget ChooseCastTarget(std::string_view cancelLines);
+    Monster* ChooseBowTarget(const BowPrompt& prompt);
     void PayIfKilled(Monster& monster, Reward word);
     void Pay(Monster& monster, Reward word);
     void ShiftAttacks(int delta);
@@ -240,6 +254,19 @@ Choice Battle::Classify(int n) {
         return {Pick::Dead};
     }
     return {Pick::Alive, &m};
+}
+
+// With one monster there is nothing to ask. nullptr sends the hero back to
+// the menu.
+Monster* Battle::ChooseBowTarget(const BowPrompt& prompt) {
+    if (Single()) return &Only();
+    io() << prompt.heading;
+    List();
+    io() << prompt.afterList;
+    const Choice choice = Classify(ReadTarget());
+    if (choice.pick == Pick::Cancel) io() << prompt.onCancel;
+    if (choice.pick == Pick::Outside) io() << prompt.onOutside;
+    return choice.pick == Pick::Alive ? choice.monster : nullptr;
 }
 
 // The target question of spells and special attacks, which may also aim at
@@ -463,15 +490,8 @@ Outcome Battle::FireArrow() {
 // One arrow; the monster's defense plays no part, and a weak bow's negative
 // damage heals the target.
 Outcome Battle::Powershot() {
-    Monster* target = &Only();
-    if (!Single()) {
-        List();
-        const Choice choice = Classify(ReadTarget());
-        if (choice.pick == Pick::Cancel) io() << "\n";
-        if (choice.pick == Pick::Outside) io() << "\nInvalid Monster\n\n";
-        if (choice.pick != Pick::Alive) return Outcome::Menu;
-        target = choice.monster;
-    }
+    Monster* target = ChooseBowTarget(kPowershotPrompt);
+    if (target == nullptr) return Outcome::Menu;
     if (hero_->GetArrows() < 1) {
         io() << (Single() ? "\nYou don't have any arrows.\n\n" : "\nYou don't have any arrows.\n");
         wait();
@@ -493,16 +513,8 @@ Outcome Battle::Powershot() {
 }
 
 Outcome Battle::Rainfire() {
-    Monster* target = &Only();
-    if (!Single()) {
-        io() << "\nTarget?\n\n";
-        List();
-        io() << "\n";
-        const Choice choice = Classify(ReadTarget());
-        if (choice.pick == Pick::Outside) io() << "Invalid Monster\n\n";
-        if (choice.pick != Pick::Alive) return Outcome::Menu;
-        target = choice.monster;
-    }
+    Monster* target = ChooseBowTarget(kRainfirePrompt);
+    if (target == nullptr) return Outcome::Menu;
     io() << "How many arrows would you like to fire? (1 - 10)\n";
     io().Prompt();
     const int k = io().ReadNumber(0);
@@ -534,17 +546,8 @@ Outcome Battle::Rainfire() {
 }
 
 Outcome Battle::PoisonedArrow() {
-    Monster* target = &Only();
-    if (!Single()) {
-        io() << "\nTarget?\n\n\n";
-        List();
-        io() << "\n";
-        const Choice choice = Classify(ReadTarget());
-        if (choice.pick == Pick::Cancel) io() << "\n";
-        if (choice.pick == Pick::Outside) io() << "\nInvalid Monster\n\n";
-        if (choice.pick != Pick::Alive) return Outcome::Menu;
-        target = choice.monster;
-    }
+    Monster* target = ChooseBowTarget(kPoisonedArrowPrompt);
+    if (target == nullptr) return Outcome::Menu;
     if (hero_->GetArrows() < 1) {
         io() << "\nYou don't have any arrows.\n";
         wait();
