@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/arith.h"
 
 namespace vaskarn {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "abilities/special_attack.h"
+#include "model/special_attack.h"
 
 namespace vaskarn {
 
@@ -18,11 +18,6 @@ struct SpecialAttackDefaults {
 // The row of the kinds' table for `kind`; the empty record for ST_0 and for
 // a value that names no kind.
 const SpecialAttackDefaults& DefaultsFor(Special_Attack_Type kind);
-
-// A copy of `from` as the kind its type names (type 0: a plain
-// Special_Attack), with name, price, energy cost, power and type copied.
-// nullptr when `from` is null or its type is not a kind.
-std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from);
 
 // What every kind shares: the default constructor takes the kind's row of the
 // table; the pointer constructor copies a record of any kind (the hero's

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/arith.h"
 #include "model/name.h"
 

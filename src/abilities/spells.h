@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "abilities/spell.h"
+#include "model/spell.h"
 
 namespace vaskarn {
 
@@ -20,11 +20,6 @@ struct SpellDefaults {
 // and for a value that names no kind.
 const SpellDefaults& DefaultsFor(Spell_Type kind);
 
-// A new spell of the class that `from`'s type selects, with name, price, MP
-// cost, power and type copied from it (a plain Spell for ST_GENERIC). This is
-// how a stored record becomes its kind again. nullptr for a null record or a
-// type that names no kind.
-std::unique_ptr<Spell> MakeSpell(const Spell* from);
 
 // What every kind shares: the default constructor takes the kind's row of the
 // table; the pointer constructor copies a record of any kind, so the class

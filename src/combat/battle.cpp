@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "combat/attacks.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/arith.h"
 
 namespace vaskarn {

@@ -1,10 +1,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "abilities/special_attacks.h"
-#include "abilities/spells.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/player.h"
 
 namespace vaskarn {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/arith.h"
 
 namespace vaskarn {

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string_view>
 
-#include "abilities/special_attack.h"
-#include "abilities/spell.h"
 #include "model/arith.h"
 #include "model/entity.h"
 #include "model/items.h"
 #include "model/name.h"
+#include "model/special_attack.h"
+#include "model/spell.h"
 
 namespace vaskarn {
 

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/arith.h"
 #include "model/player.h"
 

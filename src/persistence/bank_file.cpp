@@ -1,8 +1,8 @@
 #include <optional>
 #include <string>
 
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/player.h"
 #include "persistence/binary_codec.h"
 

@@ -6,8 +6,8 @@
 #include <type_traits>
 
 #include "core/end_of_game.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/arith.h"
 #include "model/player.h"
 #include "persistence/binary_codec.h"

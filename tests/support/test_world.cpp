@@ -23,7 +23,7 @@ TestWorld::TestWorld(std::string input, Generator generator)
     : dirPath_(MakeTempDir()), in_(std::move(input)), console_(in_, out_), dir_(dirPath_) {
     RandomSource* source = generator == Generator::Scripted ? static_cast<RandomSource*>(&scripted)
                                                             : static_cast<RandomSource*>(&portable);
-    scope_.emplace(Services{&console_, &clock, source, &dir_});
+    scope_.emplace(Services{&console_, &clock, source, &dir_, &state});
 }
 
 TestWorld::~TestWorld() {

@@ -7,11 +7,12 @@
 #include <string>
 
 #include "core/clock.h"
+#include "core/console.h"
 #include "core/end_of_game.h"
 #include "core/game_dir.h"
 #include "core/rng.h"
 #include "core/services.h"
-#include "frontend/console.h"
+#include "support/scripted_random.h"
 
 namespace vaskarn::testing {
 
@@ -44,6 +45,7 @@ public:
     FixedClock clock{1000};
     ScriptedRandom scripted;
     PortableRandom portable;
+    WorldState state;
 
 private:
     std::filesystem::path dirPath_;

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "core/end_of_game.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
-#include "frontend/stats.h"
 #include "model/player.h"
+#include "world/stats.h"
 #include "world/town/training_arena.h"
 
 namespace vaskarn {
@@ -36,6 +36,18 @@ struct Entry {
     Way way;
     Screen next;
 };
+
+// The farewell of the exit entry: it consumes one line, then the game ends
+// without saving.
+[[noreturn]] void exit0() {
+    Console& con = io();
+    con << std::string(22, '\n') << "                        Thanks for playing Vaskarn\n"
+        << "                        We hope you enjoyed it\n"
+        << std::string(10, '\n');
+    con.Out().flush();
+    con.DiscardLine();
+    throw EndOfGame{};
+}
 
 bool Always(const Player&) { return true; }
 bool AfterGrasslands(const Player& h) { return h.GetGrasslands(); }

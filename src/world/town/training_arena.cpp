@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "combat/battle.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/monster.h"
 #include "model/player.h"
 #include "world/town/crossroads.h"

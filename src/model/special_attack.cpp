@@ -1,4 +1,4 @@
-#include "abilities/special_attack.h"
+#include "model/special_attack.h"
 
 namespace vaskarn {
 

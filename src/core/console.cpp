@@ -1,4 +1,4 @@
-#include "frontend/console.h"
+#include "core/console.h"
 
 #include <limits>
 

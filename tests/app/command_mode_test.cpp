@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "frontend/command_mode.h"
-#include "frontend/title.h"
+#include "app/command_mode.h"
+#include "app/title.h"
 #include "model/player.h"
 #include "support/test_world.h"
 

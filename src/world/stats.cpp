@@ -1,9 +1,9 @@
-#include "frontend/stats.h"
+#include "world/stats.h"
 
 #include <string>
 
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "model/arith.h"
 #include "model/player.h"
 

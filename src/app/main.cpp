@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/options.h"
+#include "app/options.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;

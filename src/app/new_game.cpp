@@ -1,4 +1,4 @@
-#include "frontend/new_game.h"
+#include "app/new_game.h"
 
 #include <array>
 #include <cctype>
@@ -6,9 +6,9 @@
 
 #include "abilities/special_attacks.h"
 #include "abilities/spells.h"
+#include "app/title.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
-#include "frontend/title.h"
 #include "model/player.h"
 #include "world/town/crossroads.h"
 

@@ -1,4 +1,4 @@
-#include "abilities/spell.h"
+#include "model/spell.h"
 
 namespace vaskarn {
 

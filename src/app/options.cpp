@@ -1,11 +1,11 @@
-#include "frontend/options.h"
+#include "app/options.h"
 
 #include <charconv>
 #include <iostream>
 
+#include "app/title.h"
 #include "core/end_of_game.h"
 #include "core/services.h"
-#include "frontend/title.h"
 
 namespace vaskarn {
 
@@ -85,7 +85,8 @@ int RunProgram(const std::vector<std::string>& args) {
     Clock* clock = fixedClock ? static_cast<Clock*>(&*fixedClock) : &systemClock;
     PortableRandom generator;
     const GameDir dir(".");
-    ServicesScope scope(Services{&console, clock, &generator, &dir});
+    WorldState world;
+    ServicesScope scope(Services{&console, clock, &generator, &dir, &world});
     try {
         PlayGame();
     } catch (const EndOfGame&) {

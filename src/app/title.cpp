@@ -1,14 +1,14 @@
-#include "frontend/title.h"
+#include "app/title.h"
 
 #include <sstream>
 #include <string>
 
+#include "app/command_mode.h"
+#include "app/load_game.h"
+#include "app/new_game.h"
 #include "core/end_of_game.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/command_mode.h"
-#include "frontend/helpers.h"
-#include "frontend/load_game.h"
-#include "frontend/new_game.h"
 
 namespace vaskarn {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "abilities/spells.h"
-#include "frontend/load_game.h"
-#include "frontend/title.h"
+#include "app/load_game.h"
+#include "app/title.h"
 #include "model/player.h"
 #include "support/test_world.h"
 

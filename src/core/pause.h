@@ -8,7 +8,5 @@ void wait();
 void waits();
 // Re-seeds the generator from the calendar clock in whole seconds.
 void random();
-// The farewell: prints it, consumes one line and ends the game.
-[[noreturn]] void exit0();
 
 }  // namespace vaskarn

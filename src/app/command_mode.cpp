@@ -1,14 +1,14 @@
-#include "frontend/command_mode.h"
+#include "app/command_mode.h"
 
 #include <array>
 #include <cctype>
 #include <optional>
 #include <string>
 
+#include "app/new_game.h"
+#include "app/title.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
-#include "frontend/new_game.h"
-#include "frontend/title.h"
 #include "model/name.h"
 #include "model/player.h"
 #include "world/town/crossroads.h"

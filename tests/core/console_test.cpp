@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
 #include "support/test_world.h"
 
 namespace vaskarn {
@@ -95,17 +95,6 @@ TEST(HelpersTest, DrawReducesModuloAndNeverDividesByZero) {
     EXPECT_EQ(world.scripted.draws, 1);
 }
 
-TEST(HelpersTest, ExitSaysFarewellConsumesOneLineAndEnds) {
-    TestWorld world("bye\nleft over\n");
-    EXPECT_TRUE(world.EndsGame([] { exit0(); }));
-    EXPECT_EQ(world.Output(), std::string(22, '\n') +
-                                  "                        Thanks for playing Vaskarn\n"
-                                  "                        We hope you enjoyed it\n" +
-                                  std::string(10, '\n'));
-    EXPECT_EQ(io().ReadLine(), "left over");
-    world.SetInput("");
-    EXPECT_TRUE(world.EndsGame([] { exit0(); }));
-}
 
 }  // namespace
 }  // namespace vaskarn

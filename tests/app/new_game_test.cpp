@@ -5,7 +5,7 @@
 
 #include "abilities/special_attacks.h"
 #include "abilities/spells.h"
-#include "frontend/new_game.h"
+#include "app/new_game.h"
 #include "model/player.h"
 #include "support/test_world.h"
 

@@ -1,10 +1,10 @@
-#include "frontend/load_game.h"
+#include "app/load_game.h"
 
 #include "abilities/spells.h"
+#include "app/title.h"
 #include "core/end_of_game.h"
+#include "core/pause.h"
 #include "core/services.h"
-#include "frontend/helpers.h"
-#include "frontend/title.h"
 #include "model/player.h"
 #include "world/town/crossroads.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "model/entity.h"
 #include "model/items.h"
@@ -61,5 +62,11 @@ protected:
     int power = 0;
     Special_Attack_Type type = ST_0;
 };
+
+// A copy of `from` as the kind its type names (type 0: a plain
+// Special_Attack), with name, price, energy cost, power and type copied.
+// nullptr when `from` is null or its type is not a kind. Defined with the
+// kinds, in abilities/; the hero's collections store their copies through it.
+std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from);
 
 }  // namespace vaskarn

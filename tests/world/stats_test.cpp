@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "frontend/stats.h"
 #include "model/player.h"
 #include "support/test_world.h"
+#include "world/stats.h"
 
 namespace vaskarn {
 namespace {

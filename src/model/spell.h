@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "model/entity.h"
 #include "model/items.h"
@@ -72,5 +73,12 @@ protected:
     int power = 0;
     Spell_Type type = ST_GENERIC;
 };
+
+// A new spell of the class that `from`'s type selects, with name, price, MP
+// cost, power and type copied from it (a plain Spell for ST_GENERIC). This is
+// how a stored record becomes its kind again. nullptr for a null record or a
+// type that names no kind. Defined with the kinds, in abilities/; the hero's
+// collections store their copies through it.
+std::unique_ptr<Spell> MakeSpell(const Spell* from);
 
 }  // namespace vaskarn

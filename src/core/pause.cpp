@@ -1,0 +1,13 @@
+#include "core/pause.h"
+
+#include "core/services.h"
+
+namespace vaskarn {
+
+void wait() { io().Wait(); }
+
+void waits() { io().Waits(); }
+
+void random() { rng().Seed(static_cast<std::uint32_t>(gameClock().Now())); }
+
+}  // namespace vaskarn

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+
+#include "core/rng.h"
+
+namespace vaskarn::testing {
+
+// For tests: hands out the queued raw values in order, then zeros; seeding
+// does not disturb the queue, so a test can script draws across re-seeds.
+class ScriptedRandom : public RandomSource {
+public:
+    void Seed(std::uint32_t seed) override {
+        ++seeds;
+        lastSeed = seed;
+    }
+    std::uint32_t Next() override {
+        ++draws;
+        if (queue.empty()) return 0;
+        const std::uint32_t value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+    void Push(std::initializer_list<std::uint32_t> values) {
+        queue.insert(queue.end(), values.begin(), values.end());
+    }
+
+    std::deque<std::uint32_t> queue;
+    int seeds = 0;
+    int draws = 0;
+    std::uint32_t lastSeed = 0;
+};
+
+}  // namespace vaskarn::testing
