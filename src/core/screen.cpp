@@ -1,14 +1,46 @@
 #include "core/screen.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vaskarn {
 
-void RunScreens(Player* hero, Screen start) {
-    std::vector<Screen> openers;
+Transition Screen::Show(Player* hero) const {
+    switch (arity_) {
+    case 0:
+        return plain_(hero);
+    case 1:
+        return one_(hero, args_[0]);
+    case 2:
+        return two_(hero, args_[0], args_[1]);
+    case 3:
+        return three_(hero, args_[0], args_[1], args_[2]);
+    default:
+        return Back();  // no place at all: nothing to show
+    }
+}
+
+bool operator==(const Screen& a, const Screen& b) {
+    if (a.arity_ != b.arity_ || a.args_ != b.args_) return false;
+    switch (a.arity_) {
+    case 0:
+        return a.plain_ == b.plain_;
+    case 1:
+        return a.one_ == b.one_;
+    case 2:
+        return a.two_ == b.two_;
+    case 3:
+        return a.three_ == b.three_;
+    default:
+        return true;
+    }
+}
+
+void ScreenLoop::Run(Screen start) {
+    std::vector<Screen> waiting;
     Screen current = start;
-    while (current != nullptr) {
-        const Transition next = current(hero);
+    while (current.IsSet()) {
+        const Transition next = current.Show(hero_);
         switch (next.kind) {
         case Transition::Kind::Stay:
             break;
@@ -16,13 +48,18 @@ void RunScreens(Player* hero, Screen start) {
             current = next.target;
             break;
         case Transition::Kind::Open:
-            openers.push_back(current);
+            waiting.push_back(current);
+            deepest_ = std::max(deepest_, waiting.size());
             current = next.target;
             break;
         case Transition::Kind::Back:
-            if (openers.empty()) return;
-            current = openers.back();
-            openers.pop_back();
+            if (waiting.empty()) return;
+            current = waiting.back();
+            waiting.pop_back();
+            break;
+        case Transition::Kind::ReturnTo:
+            waiting.clear();
+            current = next.target;
             break;
         }
     }
