@@ -11,10 +11,7 @@
 namespace vaskarn {
 
 void RepairUnleashed(Player& hero) {
-    bool held = false;
-    for (const auto& spell : hero.GetSpell())
-        if (spell && spell->GetName() == "Unleashed") held = true;
-    if (!held) {
+    if (!Holds(hero.GetSpell(), "Unleashed")) {
         io() << "You never had the spell before, Cheater!\n";
         wait();
         return;

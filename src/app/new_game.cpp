@@ -88,11 +88,6 @@ void ApplyClass(Player& hero, const HeroClass& chosen) {
     GiveGift(hero, chosen.gift);
 }
 
-template <typename SlotArray>
-void Empty(SlotArray& slots) {
-    for (auto& slot : slots) slot.reset();
-}
-
 }  // namespace
 
 std::span<const HeroClass> HeroClasses() { return kClasses; }
@@ -160,9 +155,9 @@ void SetPlayer(Player* hero) {
            "When you wake, you are lying on the ground in the middle of\n"
            "many roads, stretching away in every direction.\n";
 
-    Empty(hero->GetInventory());
-    Empty(hero->GetBlessings());
-    Empty(hero->GetPotion());
+    Clear(hero->GetInventory());
+    Clear(hero->GetBlessings());
+    Clear(hero->GetPotion());
 }
 
 void NewGame(GameState& game) {

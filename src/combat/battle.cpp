@@ -44,14 +44,6 @@ struct CastTarget {
     Monster* monster = nullptr;
 };
 
-// The entry of slot number n (1-based, as shown), or null when n names no
-// filled slot.
-template <typename T, std::size_t N>
-T* SlotAt(Slots<T, N>& slots, int n) {
-    if (n < 1 || n > static_cast<int>(N)) return nullptr;
-    return slots[static_cast<std::size_t>(n - 1)].get();
-}
-
 bool Alive(const Entity& e) { return e.GetHP() >= 1; }
 
 // The bow moves ask for their target among several monsters in slightly

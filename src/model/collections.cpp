@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <memory>
 
 #include "core/pause.h"
@@ -6,26 +5,14 @@
 #include "model/player.h"
 
 namespace vaskarn {
-namespace {
-
-// The lowest empty slot, or nullptr when every slot is held.
-template <typename T, std::size_t N>
-std::unique_ptr<T>* LowestEmpty(Slots<T, N>& slots) {
-    const auto found = std::find(slots.begin(), slots.end(), nullptr);
-    return found == slots.end() ? nullptr : &*found;
-}
-
-}  // namespace
 
 void Player::AddPotion(const Potion* p) {
     if (p == nullptr) return;
-    for (const auto& held : potion) {
-        if (held && held->GetName() == p->GetName()) {
-            held->AddAmount(1);  // one unit per call, whatever the offer's amount
-            return;
-        }
+    if (Potion* held = FindByName(potion, p->GetName())) {
+        held->AddAmount(1);  // one unit per call, whatever the offer's amount
+        return;
     }
-    if (auto* slot = LowestEmpty(potion)) {
+    if (auto* slot = LowestFree(potion)) {
         auto made = std::make_unique<Potion>();
         made->CreatePotion(p->GetName(), p->GetHPRestore(), p->GetMPRestore(), p->GetPrice());
         made->SetAmount(p->GetAmount());
@@ -48,7 +35,7 @@ void Player::AddSpell(const Spell* s) {
             wait();
         }
     }
-    auto* slot = LowestEmpty(spell);
+    auto* slot = LowestFree(spell);
     if (slot == nullptr) return;
     *slot = MakeSpell(s);  // nothing for a type that names no kind
 }
@@ -63,14 +50,14 @@ void Player::AddSpecialAttack(const Special_Attack* a) {
             wait();
         }
     }
-    auto* slot = LowestEmpty(specialattack);
+    auto* slot = LowestFree(specialattack);
     if (slot == nullptr) return;
     *slot = MakeSpecialAttack(a);  // nothing for a type that names no kind
 }
 
 void Player::AddItem(const Inventory* i) {
     if (i == nullptr) return;
-    if (auto* slot = LowestEmpty(inventory)) {
+    if (auto* slot = LowestFree(inventory)) {
         auto made = std::make_unique<Inventory>();
         made->CreateItem(i->GetName(), i->GetPrice());
         *slot = std::move(made);
@@ -82,7 +69,7 @@ void Player::AddItem(const Inventory* i) {
 
 void Player::AddGod_Power(const God_Power* g) {
     if (g == nullptr) return;
-    if (auto* slot = LowestEmpty(godpower)) {
+    if (auto* slot = LowestFree(godpower)) {
         auto made = std::make_unique<God_Power>();
         made->CreateGodPower(g->GetName(), g->GetPower());
         *slot = std::move(made);
@@ -91,7 +78,7 @@ void Player::AddGod_Power(const God_Power* g) {
 
 void Player::AddBlessing(const Blessings* b) {
     if (b == nullptr) return;
-    if (auto* slot = LowestEmpty(blessings)) {
+    if (auto* slot = LowestFree(blessings)) {
         auto made = std::make_unique<Blessings>();
         made->CreateBlessing(b->GetName(), b->GetValue());
         *slot = std::move(made);

@@ -8,15 +8,11 @@
 #include "model/entity.h"
 #include "model/items.h"
 #include "model/name.h"
+#include "model/slots.h"
 #include "model/special_attack.h"
 #include "model/spell.h"
 
 namespace vaskarn {
-
-// A collection of owned entries; an empty slot holds nullptr. The player sees
-// slot number + 1.
-template <typename T, std::size_t N>
-using Slots = std::array<std::unique_ptr<T>, N>;
 
 inline constexpr std::size_t kPotionSlots = 100;
 inline constexpr std::size_t kSpellSlots = 100;

@@ -137,16 +137,10 @@ Gear RebuildGear(const StoredGear& stored, const Gear& current) {
 // entries that the rest of the file can actually hold.
 int ReadCount(ByteReader& in) { return std::max(in.Int32().value_or(0), 0); }
 
-template <typename T, std::size_t N>
-void Clear(Slots<T, N>& slots) {
-    for (auto& slot : slots) slot.reset();
-}
-
 // The count of held entries, then each held entry in slot order.
 template <typename T, std::size_t N, typename WriteEntry>
 void WriteList(ByteWriter& out, const Slots<T, N>& slots, WriteEntry write) {
-    out.Int32(static_cast<std::int32_t>(
-        std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s != nullptr; })));
+    out.Int32(static_cast<std::int32_t>(CountHeld(slots)));
     for (const auto& entry : slots)
         if (entry) write(*entry);
 }
