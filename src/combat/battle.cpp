@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "combat/attacks.h"
+#include "core/numbered_list.h"
 #include "core/pause.h"
 #include "core/services.h"
 #include "model/arith.h"
@@ -94,8 +95,8 @@ private:
 
     // --- Shared pieces. ---
     void List() { ListMonsters(group_.data(), Count()); }
-    int ReadTarget();
-    Choice Classify(int n);
+    ListChoice ChooseMonster() { return ChooseFromList(Count(), 0); }
+    Choice Classify(ListChoice typed);
     CastTarget ChooseCastTarget(std::string_view cancelLines);
     Monster* ChooseBowTarget(const BowPrompt& prompt);
     void PayIfKilled(Monster& monster, Reward word);
@@ -230,17 +231,11 @@ void Battle::Win() {
 
 // --- Shared pieces. ---
 
-int Battle::ReadTarget() {
-    io() << "0. Cancel\n";
-    io().Prompt();
-    return io().ReadNumber(0);
-}
-
 // Sorts a typed monster number; a dead monster's line is printed here.
-Choice Battle::Classify(int n) {
-    if (n == 0) return {Pick::Cancel};
-    if (n < 1 || n > Count()) return {Pick::Outside};
-    Monster& m = group_[static_cast<std::size_t>(n - 1)];
+Choice Battle::Classify(ListChoice typed) {
+    if (typed.Cancelled()) return {Pick::Cancel};
+    if (!typed.IsEntry()) return {Pick::Outside};
+    Monster& m = group_[static_cast<std::size_t>(typed.number - 1)];
     if (!Alive(m)) {
         io() << "You do know that " << m.GetName() << " is already dead, right?\n";
         return {Pick::Dead};
@@ -255,7 +250,7 @@ Monster* Battle::ChooseBowTarget(const BowPrompt& prompt) {
     io() << prompt.heading;
     List();
     io() << prompt.afterList;
-    const Choice choice = Classify(ReadTarget());
+    const Choice choice = Classify(ChooseMonster());
     if (choice.pick == Pick::Cancel) io() << prompt.onCancel;
     if (choice.pick == Pick::Outside) io() << prompt.onOutside;
     return choice.pick == Pick::Alive ? choice.monster : nullptr;
@@ -264,9 +259,9 @@ Monster* Battle::ChooseBowTarget(const BowPrompt& prompt) {
 // The target question of spells and special attacks, which may also aim at
 // the hero.
 CastTarget Battle::ChooseCastTarget(std::string_view cancelLines) {
-    const int n = ReadTarget();
-    if (n == SelfNumber()) return {hero_, nullptr};
-    const Choice choice = Classify(n);
+    const ListChoice typed = ChooseMonster();
+    if (typed.number == SelfNumber()) return {hero_, nullptr};
+    const Choice choice = Classify(typed);
     if (choice.pick == Pick::Cancel) io() << cancelLines;
     if (choice.pick != Pick::Alive) return {};
     return {choice.monster, choice.monster};
@@ -301,7 +296,7 @@ Outcome Battle::Attack() {
     io() << "Which monster?\n\n";
     List();
     io() << "\n";
-    const Choice choice = Classify(ReadTarget());
+    const Choice choice = Classify(ChooseMonster());
     if (choice.pick == Pick::Cancel) io() << "\n\n\n";
     if (choice.pick != Pick::Alive) return Outcome::Menu;
     PlayerAttack(hero_, choice.monster);
@@ -313,17 +308,14 @@ Outcome Battle::Attack() {
 
 Outcome Battle::CastSpell() {
     SpellSlots& spells = hero_->GetSpell();
-    for (std::size_t i = 0; i < spells.size(); ++i) {
-        if (!spells[i]) continue;
-        io() << i + 1 << ". " << spells[i]->GetName() << " - MP Cost: " << spells[i]->GetMPCost() << "\n";
-    }
+    ListHeld(spells, [](const Spell& s) { io() << " - MP Cost: " << s.GetMPCost(); });
     io() << "\n";
-    const int n = ReadTarget();
-    if (n == 0) {
+    const ListChoice typed = ChooseFromList(static_cast<int>(kSpellSlots), 0);
+    if (typed.Cancelled()) {
         io() << "\n\n";
         return Outcome::Menu;
     }
-    Spell* spell = SlotAt(spells, n);
+    Spell* spell = SlotAt(spells, typed.number);
     if (spell == nullptr) {
         io() << "There is no such spell\n\n";
         return Outcome::Menu;
@@ -359,21 +351,17 @@ Outcome Battle::CastSpell() {
 
 Outcome Battle::DrinkPotion() {
     PotionSlots& potions = hero_->GetPotion();
-    for (std::size_t i = 0; i < potions.size(); ++i) {
-        if (!potions[i]) continue;
-        const Potion& p = *potions[i];
-        io() << i + 1 << ". " << p.GetName() << " (" << p.GetAmount() << ") - HP Restore: " << p.GetHPRestore()
-             << " :: MP Restore: " << p.GetMPRestore() << "\n";
-    }
-    io() << "\n0. Cancel\n";
-    io().Prompt();
+    ListHeld(potions, [](const Potion& p) {
+        io() << " (" << p.GetAmount() << ") - HP Restore: " << p.GetHPRestore() << " :: MP Restore: " << p.GetMPRestore();
+    });
+    io() << "\n";
     // A non-number is an invalid choice here, not a cancel.
-    const int n = io().ReadNumber(-1);
-    if (n == 0) {
+    const ListChoice typed = ChooseFromList(static_cast<int>(kPotionSlots), -1);
+    if (typed.Cancelled()) {
         io() << "\n";
         return Outcome::Menu;
     }
-    Potion* potion = SlotAt(potions, n);
+    Potion* potion = SlotAt(potions, typed.number);
     if (potion == nullptr) {
         io() << "\nInvalid potion\n\n";
         return Outcome::Menu;
@@ -384,7 +372,7 @@ Outcome Battle::DrinkPotion() {
     hero_->AddMP(potion->GetMPRestore());
     wait();
     potion->UseAmount(1);
-    if (potion->GetAmount() <= 0) potions[static_cast<std::size_t>(n - 1)].reset();
+    if (potion->GetAmount() <= 0) potions[static_cast<std::size_t>(typed.number - 1)].reset();
     return Outcome::TurnEnds;
 }
 
@@ -392,18 +380,16 @@ Outcome Battle::DrinkPotion() {
 
 Outcome Battle::UseSpecialAttack() {
     SpecialAttackSlots& attacks = hero_->GetSpecialAttack();
-    for (std::size_t i = 0; i < attacks.size(); ++i) {
-        if (!attacks[i]) continue;
-        io() << i + 1 << ". " << attacks[i]->GetName() << " - Energy Cost: " << attacks[i]->GetEnergyCost()
-             << " :: Power: " << attacks[i]->GetPower() << "\n";
-    }
+    ListHeld(attacks, [](const Special_Attack& a) {
+        io() << " - Energy Cost: " << a.GetEnergyCost() << " :: Power: " << a.GetPower();
+    });
     io() << "\n";
-    const int n = ReadTarget();
-    if (n == 0) {
+    const ListChoice typed = ChooseFromList(static_cast<int>(kSpecialAttackSlots), 0);
+    if (typed.Cancelled()) {
         io() << "\n\n";
         return Outcome::Menu;
     }
-    Special_Attack* attack = SlotAt(attacks, n);
+    Special_Attack* attack = SlotAt(attacks, typed.number);
     if (attack == nullptr) {
         io() << "\nInvalid special attack\n\n";
         return Outcome::Menu;

@@ -58,13 +58,13 @@ struct Transition {
     Screen target;
 };
 
-inline Transition Stay() { return {Transition::Kind::Stay, {}}; }
-inline Transition GoTo(Screen target) { return {Transition::Kind::GoTo, target}; }
-inline Transition Open(Screen target) { return {Transition::Kind::Open, target}; }
-inline Transition Back() { return {Transition::Kind::Back, {}}; }
+constexpr Transition Stay() { return {Transition::Kind::Stay, {}}; }
+constexpr Transition GoTo(Screen target) { return {Transition::Kind::GoTo, target}; }
+constexpr Transition Open(Screen target) { return {Transition::Kind::Open, target}; }
+constexpr Transition Back() { return {Transition::Kind::Back, {}}; }
 // Back to a place after a round of screens that will never resume (a shop's
 // sub-shops, say): the place starts afresh with nothing waiting behind it.
-inline Transition ReturnTo(Screen place) { return {Transition::Kind::ReturnTo, place}; }
+constexpr Transition ReturnTo(Screen place) { return {Transition::Kind::ReturnTo, place}; }
 
 // The game's one loop of control. Runs `start` with the hero and every
 // screen it leads to, until the first screen (or whatever replaced it) hands

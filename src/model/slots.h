@@ -6,6 +6,8 @@
 #include <memory>
 #include <string_view>
 
+#include "core/services.h"
+
 namespace vaskarn {
 
 // A collection of owned entries; an empty slot holds nullptr. The player sees
@@ -51,6 +53,18 @@ bool RemoveByName(Slots<T, N>& slots, std::string_view name) {
         }
     }
     return false;
+}
+
+// Writes a line for each held entry, numbered by slot as the player counts:
+// the number, ". ", the name, then whatever `describe` writes of it.
+template <typename T, std::size_t N, typename Describe>
+void ListHeld(const Slots<T, N>& slots, Describe describe) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!slots[i]) continue;
+        io() << i + 1 << ". " << slots[i]->GetName();
+        describe(*slots[i]);
+        io() << "\n";
+    }
 }
 
 template <typename T, std::size_t N>

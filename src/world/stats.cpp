@@ -65,12 +65,7 @@ template <typename SlotArray, typename Describe>
 void ShowCollection(const SlotArray& slots, const char* heading, const char* none, Describe describe) {
     io() << heading;
     if (!slots[0]) io() << none;
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        if (!slots[i]) continue;
-        io() << (i + 1) << ". " << slots[i]->GetName();
-        describe(*slots[i]);
-        io() << "\n";
-    }
+    ListHeld(slots, describe);
 }
 
 void ShowEquipment(const Player& hero) {

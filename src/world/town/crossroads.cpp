@@ -6,36 +6,12 @@
 #include "core/pause.h"
 #include "core/services.h"
 #include "model/player.h"
+#include "world/place_menu.h"
 #include "world/stats.h"
 #include "world/town/training_arena.h"
 
 namespace vaskarn {
 namespace {
-
-// How an entry leaves the crossroads once its text is written.
-enum class Way {
-    Move,      // GoTo `next`: the place moves back here when it is left
-    Visit,     // Open `next`: it hands control Back here
-    Unbuilt,   // the place is not open yet: the crossroads comes back
-    Leave,     // the farewell; nothing is saved
-    Ceremony,  // the peace ceremony
-    Crowning,  // the crowning
-    Ending,    // the claiming of the prize, which wins the game
-};
-
-using Condition = bool (*)(const Player&);
-
-struct Entry {
-    int number;
-    const char* menuLine;
-    Condition listed;
-    Condition entered;  // nullptr: the same as `listed`
-    const char* text;
-    void (*personal)(const Player&);  // lines naming the hero, after `text`
-    bool pause;
-    Way way;
-    Screen next;
-};
 
 // The farewell of the exit entry: it consumes one line, then the game ends
 // without saving.
@@ -49,7 +25,6 @@ struct Entry {
     throw EndOfGame{};
 }
 
-bool Always(const Player&) { return true; }
 bool AfterGrasslands(const Player& h) { return h.GetGrasslands(); }
 bool ElvenForestListed(const Player& h) { return h.GetOceanCity() && h.GetForest() && h.GetMeadow(); }
 bool ElvenForestOpen(const Player& h) { return h.GetOceanCity() && (h.GetForest2() || h.GetMeadow()); }
@@ -67,106 +42,6 @@ void SendToGrasslands(const Player& h) {
     io() << "So go into the great grasslands, " << h.GetName() << " the " << h.GetGroupName() << ",\n"
          << "for the world needs you!\n";
 }
-
-constexpr Entry kMenu[] = {
-    {1, "1.Town\n", Always, nullptr,
-     "You walk north along the road, and enter the town.\n"
-     "All around you, people are busy at their work. You see an armory,\n"
-     "a blacksmith with his forge glowing, and an inn with a blue sign\n"
-     "hanging above its door.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {2, "2.Castle Training Arena\n", Always, nullptr,
-     "You walk to the northeast, towards the great castle.\n"
-     "Next to its walls lies the training arena, where soldiers spar\n"
-     "with one another from morning until night.\n"
-     "In the middle of the arena stands a monument of the dead King of\n"
-     "Kharim, his sword raised high towards the sky.\n"
-     "Behind the arena, the castle grounds are closed off, and guards\n"
-     "stand at every gate. No one may pass without leave of the castle.\n"
-     "A soldier waves you over to the arena.\n",
-     nullptr, true, Way::Move, training_arena},
-    {3, "3.View Stats\n", Always, nullptr, "", nullptr, false, Way::Visit, stats},
-    {4, "4.Smith Weapon\n", Always, nullptr, "\n\n", nullptr, false, Way::Unbuilt, nullptr},
-    {5, "5.Smith Armor\n", Always, nullptr, "\n\n", nullptr, false, Way::Unbuilt, nullptr},
-    {6, "6.Craft Potions\n", Always, nullptr, "\n\n\n\n", nullptr, false, Way::Unbuilt, nullptr},
-    {7, "7.Great Grasslands\n", Always, nullptr,
-     "You walk to the west, and the great grasslands open up before you.\n"
-     "The grass reaches up to your knees and moves like the sea in the wind.\n"
-     "Travellers say that somewhere out in the grasslands lies a great\n"
-     "village, older than any other, but few of those who went looking\n"
-     "for it ever came back to tell of it.\n",
-     SendToGrasslands, true, Way::Unbuilt, nullptr},
-    {8, "8.Ocean City Of Narshia\n", AfterGrasslands, nullptr,
-     "You walk to the east and open the wooden trapdoor.\n"
-     "A long ladder leads down into the dark, and you climb down it,\n"
-     "step after step, until you hear water all around you.\n"
-     "At the bottom a tunnel of glass opens before you, and beyond it,\n"
-     "under the sea itself, shine the lights of a great city.\n"
-     "Welcome to the Ocean City Of Narshia.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {9, "9.Rainforest\n", Always, nullptr,
-     "\n\n"
-     "You walk north, past the town, and the air grows warm and wet.\n"
-     "The trees grow taller and thicker with every step, until the\n"
-     "sky disappears behind their leaves. You are in the Rainforest.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {10, "10.Exit\n", Always, nullptr, "", nullptr, false, Way::Leave, nullptr},
-    {11, "11.Meadow\n", Always, nullptr,
-     "You walk to the east, past the trapdoor, and keep on walking.\n"
-     "After a while the road ends, and you come to a wide meadow.\n"
-     "It is quiet here, and there is no one in sight.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {12, "12.Elven Forest\n", ElvenForestListed, ElvenForestOpen,
-     "You travel far to the north, beyond the Rainforest, until you\n"
-     "reach the edge of a huge forest.\n"
-     "This forest was not grown by nature alone: the elves made it,\n"
-     "tree by tree, long ago, and they live within it still.\n"
-     "Deep among the trees lies their village, and all around you\n"
-     "Elven workers are busy cutting, carrying and building.\n"
-     "They stop and look at you as you walk in.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {13, "13.Swamplands Of Marshia\n", AfterElvenForest, nullptr,
-     "You travel to the southwest, far past the small swamp, until the\n"
-     "ground turns to mud beneath your feet.\n"
-     "Before you lie the Swamplands Of Marshia, a wide land of mud,\n"
-     "reeds and dark water that stretches as far as you can see.\n"
-     "This is the land of the ogres. Everywhere you look, they are\n"
-     "at work: digging ditches, carrying logs and building walls.\n"
-     "Some of them stop to stare at you, and then go back to their\n"
-     "work, grumbling.\n"
-     "You had better watch your step here.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {14, "14.Gates Of Heaven\n", AfterSwamp, nullptr,
-     "You walk along the road until you come to the foot of a golden\n"
-     "staircase, which rises up into the sky.\n"
-     "You begin to climb. The staircase goes on and on, and soon you\n"
-     "are above the trees, and then above the mountains.\n"
-     "At last you climb through the clouds. All around you is white\n"
-     "and soft, and the air smells sweet.\n"
-     "More golden staircases rise from the clouds, leading higher\n"
-     "still, and at the top of the highest one you see two great\n"
-     "gates, shining with light.\n"
-     "You have reached the Gates Of Heaven.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {15, "15.Graveyard Of Spirits\n", GraveyardOpen, nullptr,
-     "You walk towards a dark path, and enter the graveyard.\n", nullptr, true, Way::Unbuilt, nullptr},
-    {16, "16.Mountain Of The Glowing Crystal\n", MountainOpen, nullptr,
-     "You walk towards the tall mountain that glows in the distance.\n"
-     "At its top shines a great crystal, and it is said that deep inside\n"
-     "the mountain lies the Sword Of Eldmyrs, waiting for the one\n"
-     "who is worthy to carry it.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {17, "17.The Bottomless Abyss Of Hell Fire\n", AbyssOpen, nullptr, "You enter the Hell Fire Abyss.\n", nullptr,
-     true, Way::Unbuilt, nullptr},
-    {18, "18.Boat Dock\n", DockOpen, nullptr,
-     "You walk towards the boat dock, where you see a sailor\n"
-     "standing.\n",
-     nullptr, true, Way::Unbuilt, nullptr},
-    {19, "19.Night Ceremony\n", CeremonyOpen, nullptr, "", nullptr, false, Way::Ceremony, nullptr},
-    {20, "20.Castle Grounds\n", CrowningOpen, nullptr, "", nullptr, false, Way::Crowning, nullptr},
-    {21, "21.Claim The Diamond Of Eldmyrs, And Win Vaskarn!!!\n", EndingOpen, nullptr, "", nullptr, false,
-     Way::Ending, nullptr},
-};
 
 void ShowDescription() {
     io() << "\n\n\n\n"
@@ -187,7 +62,7 @@ void ShowDescription() {
     wait();
 }
 
-void HoldCeremony(Player& hero) {
+Transition HoldCeremony(Player& hero) {
     io() << "The night has come, and the people of the village gather around\n"
             "a great fire in the middle of the crossroads.\n"
             "Word has spread through every land: the Rune King has been killed\n"
@@ -203,9 +78,10 @@ void HoldCeremony(Player& hero) {
     io() << "Peace Quest Complete!!!\n";
     hero.SetPeace(true);
     wait();
+    return Stay();
 }
 
-void Crown(Player& hero) {
+Transition Crown(Player& hero) {
     const auto name = hero.GetName();
     io() << "The people gather here today, to crown " << name << "\n"
          << "the " << hero.GetGroupName() << ", King, of this village, and\n"
@@ -220,9 +96,11 @@ void Crown(Player& hero) {
             "And Congratulations! You are now King!!!\n";
     hero.SetKing(true);
     wait();
+    return Stay();
 }
 
-[[noreturn]] void ClaimTheDiamond(const Player& hero) {
+// Wins the game: the hero is saved and the game ends.
+Transition ClaimTheDiamond(Player& hero) {
     io() << "You walk for half a day, until you reach the heart of the village.\n"
             "There, in a quiet place among tall and ancient trees, lies the\n"
             "Diamond Of Eldmyrs, shining in the grass.\n";
@@ -245,52 +123,166 @@ void Crown(Player& hero) {
     throw EndOfGame{};
 }
 
+Transition Leave(Player&) { exit0(); }
+
+// Entries without a destination lead to places that are not open yet: the
+// crossroads comes back after their text.
+constexpr PlaceEntry kMenu[] = {
+    {.number = 1,
+     .label = "1.Town\n",
+     .text = "You walk north along the road, and enter the town.\n"
+     "All around you, people are busy at their work. You see an armory,\n"
+     "a blacksmith with his forge glowing, and an inn with a blue sign\n"
+     "hanging above its door.\n",
+     .pause = true},
+    {.number = 2,
+     .label = "2.Castle Training Arena\n",
+     .text = "You walk to the northeast, towards the great castle.\n"
+     "Next to its walls lies the training arena, where soldiers spar\n"
+     "with one another from morning until night.\n"
+     "In the middle of the arena stands a monument of the dead King of\n"
+     "Kharim, his sword raised high towards the sky.\n"
+     "Behind the arena, the castle grounds are closed off, and guards\n"
+     "stand at every gate. No one may pass without leave of the castle.\n"
+     "A soldier waves you over to the arena.\n",
+     .pause = true,
+     .then = GoTo(training_arena)},
+    {.number = 3,
+     .label = "3.View Stats\n",
+     .then = Open(stats)},
+    {.number = 4,
+     .label = "4.Smith Weapon\n",
+     .text = "\n\n"},
+    {.number = 5,
+     .label = "5.Smith Armor\n",
+     .text = "\n\n"},
+    {.number = 6,
+     .label = "6.Craft Potions\n",
+     .text = "\n\n\n\n"},
+    {.number = 7,
+     .label = "7.Great Grasslands\n",
+     .text = "You walk to the west, and the great grasslands open up before you.\n"
+     "The grass reaches up to your knees and moves like the sea in the wind.\n"
+     "Travellers say that somewhere out in the grasslands lies a great\n"
+     "village, older than any other, but few of those who went looking\n"
+     "for it ever came back to tell of it.\n",
+     .aboutHero = SendToGrasslands,
+     .pause = true},
+    {.number = 8,
+     .label = "8.Ocean City Of Narshia\n",
+     .listed = AfterGrasslands,
+     .refused = "\n",
+     .text = "You walk to the east and open the wooden trapdoor.\n"
+     "A long ladder leads down into the dark, and you climb down it,\n"
+     "step after step, until you hear water all around you.\n"
+     "At the bottom a tunnel of glass opens before you, and beyond it,\n"
+     "under the sea itself, shine the lights of a great city.\n"
+     "Welcome to the Ocean City Of Narshia.\n",
+     .pause = true},
+    {.number = 9,
+     .label = "9.Rainforest\n",
+     .text = "\n\n"
+     "You walk north, past the town, and the air grows warm and wet.\n"
+     "The trees grow taller and thicker with every step, until the\n"
+     "sky disappears behind their leaves. You are in the Rainforest.\n",
+     .pause = true},
+    {.number = 10,
+     .label = "10.Exit\n",
+     .act = Leave},
+    {.number = 11,
+     .label = "11.Meadow\n",
+     .text = "You walk to the east, past the trapdoor, and keep on walking.\n"
+     "After a while the road ends, and you come to a wide meadow.\n"
+     "It is quiet here, and there is no one in sight.\n",
+     .pause = true},
+    {.number = 12,
+     .label = "12.Elven Forest\n",
+     .listed = ElvenForestListed,
+     .entered = ElvenForestOpen,
+     .text = "You travel far to the north, beyond the Rainforest, until you\n"
+     "reach the edge of a huge forest.\n"
+     "This forest was not grown by nature alone: the elves made it,\n"
+     "tree by tree, long ago, and they live within it still.\n"
+     "Deep among the trees lies their village, and all around you\n"
+     "Elven workers are busy cutting, carrying and building.\n"
+     "They stop and look at you as you walk in.\n",
+     .pause = true},
+    {.number = 13,
+     .label = "13.Swamplands Of Marshia\n",
+     .listed = AfterElvenForest,
+     .text = "You travel to the southwest, far past the small swamp, until the\n"
+     "ground turns to mud beneath your feet.\n"
+     "Before you lie the Swamplands Of Marshia, a wide land of mud,\n"
+     "reeds and dark water that stretches as far as you can see.\n"
+     "This is the land of the ogres. Everywhere you look, they are\n"
+     "at work: digging ditches, carrying logs and building walls.\n"
+     "Some of them stop to stare at you, and then go back to their\n"
+     "work, grumbling.\n"
+     "You had better watch your step here.\n",
+     .pause = true},
+    {.number = 14,
+     .label = "14.Gates Of Heaven\n",
+     .listed = AfterSwamp,
+     .text = "You walk along the road until you come to the foot of a golden\n"
+     "staircase, which rises up into the sky.\n"
+     "You begin to climb. The staircase goes on and on, and soon you\n"
+     "are above the trees, and then above the mountains.\n"
+     "At last you climb through the clouds. All around you is white\n"
+     "and soft, and the air smells sweet.\n"
+     "More golden staircases rise from the clouds, leading higher\n"
+     "still, and at the top of the highest one you see two great\n"
+     "gates, shining with light.\n"
+     "You have reached the Gates Of Heaven.\n",
+     .pause = true},
+    {.number = 15,
+     .label = "15.Graveyard Of Spirits\n",
+     .listed = GraveyardOpen,
+     .text = "You walk towards a dark path, and enter the graveyard.\n",
+     .pause = true},
+    {.number = 16,
+     .label = "16.Mountain Of The Glowing Crystal\n",
+     .listed = MountainOpen,
+     .text = "You walk towards the tall mountain that glows in the distance.\n"
+     "At its top shines a great crystal, and it is said that deep inside\n"
+     "the mountain lies the Sword Of Eldmyrs, waiting for the one\n"
+     "who is worthy to carry it.\n",
+     .pause = true},
+    {.number = 17,
+     .label = "17.The Bottomless Abyss Of Hell Fire\n",
+     .listed = AbyssOpen,
+     .text = "You enter the Hell Fire Abyss.\n",
+     .pause = true},
+    {.number = 18,
+     .label = "18.Boat Dock\n",
+     .listed = DockOpen,
+     .text = "You walk towards the boat dock, where you see a sailor\n"
+     "standing.\n",
+     .pause = true},
+    {.number = 19,
+     .label = "19.Night Ceremony\n",
+     .listed = CeremonyOpen,
+     .act = HoldCeremony},
+    {.number = 20,
+     .label = "20.Castle Grounds\n",
+     .listed = CrowningOpen,
+     .act = Crown},
+    {.number = 21,
+     .label = "21.Claim The Diamond Of Eldmyrs, And Win Vaskarn!!!\n",
+     .listed = EndingOpen,
+     .act = ClaimTheDiamond},
+};
+
 }  // namespace
 
 Transition crossroads(Player* player) {
     Player& hero = *player;
     ShowDescription();
     io() << "Where do you want to go?\n\n";
-    for (const Entry& entry : kMenu)
-        if (entry.listed(hero)) io() << entry.menuLine;
+    ShowMenu(kMenu, hero);
     io().Prompt();
     const int choice = io().ReadNumber(-1);
     io() << "\n\n";
-
-    const Entry* chosen = nullptr;
-    for (const Entry& entry : kMenu)
-        if (entry.number == choice) chosen = &entry;
-    if (chosen == nullptr) {
-        io() << "\n";
-        return Stay();
-    }
-    if (!(chosen->entered ? chosen->entered : chosen->listed)(hero)) {
-        if (choice == 8) io() << "\n";  // the closed trapdoor alone answers with an empty line
-        return Stay();
-    }
-
-    io() << chosen->text;
-    if (chosen->personal) chosen->personal(hero);
-    if (chosen->pause) wait();
-    switch (chosen->way) {
-    case Way::Move:
-        return GoTo(chosen->next);
-    case Way::Visit:
-        return Open(chosen->next);
-    case Way::Unbuilt:
-        return Stay();
-    case Way::Leave:
-        exit0();
-    case Way::Ceremony:
-        HoldCeremony(hero);
-        return Stay();
-    case Way::Crowning:
-        Crown(hero);
-        return Stay();
-    case Way::Ending:
-        ClaimTheDiamond(hero);
-    }
-    return Stay();
+    return Choose(kMenu, choice, hero, "\n");
 }
 
 }  // namespace vaskarn

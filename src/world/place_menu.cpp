@@ -1,0 +1,41 @@
+#include "world/place_menu.h"
+
+#include "core/pause.h"
+#include "core/services.h"
+#include "model/player.h"
+
+namespace vaskarn {
+namespace {
+
+bool Listed(const PlaceEntry& entry, const Player& hero) { return entry.listed == nullptr || entry.listed(hero); }
+
+bool Enterable(const PlaceEntry& entry, const Player& hero) {
+    return entry.entered ? entry.entered(hero) : Listed(entry, hero);
+}
+
+}  // namespace
+
+void ShowMenu(std::span<const PlaceEntry> menu, const Player& hero) {
+    for (const PlaceEntry& entry : menu)
+        if (Listed(entry, hero)) io() << entry.label;
+}
+
+Transition Choose(std::span<const PlaceEntry> menu, int choice, Player& hero, const char* unknown) {
+    for (const PlaceEntry& entry : menu) {
+        if (entry.number != choice) continue;
+        if (!Enterable(entry, hero)) {
+            io() << entry.refused;
+            return Stay();
+        }
+        io() << entry.text;
+        if (entry.aboutHero) entry.aboutHero(hero);
+        if (entry.pause) wait();
+        return entry.act ? entry.act(hero) : entry.then;
+    }
+    io() << unknown;
+    return Stay();
+}
+
+int KeyNumber(char key) { return key >= '1' && key <= '9' ? key - '0' : -1; }
+
+}  // namespace vaskarn

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <span>
+
+#include "core/screen.h"
+
+namespace vaskarn {
+
+class Player;
+
+using Condition = bool (*)(const Player&);
+
+// One entry of a place's menu: what it shows, when it may be listed and
+// chosen, what it says on the way, and where the game goes next. A place's
+// menu is a constexpr table of these.
+struct PlaceEntry {
+    int number = 0;                  // what the player types
+    const char* label = "";          // the menu line, line end included
+    Condition listed = nullptr;      // listed only while this holds (none: always)
+    Condition entered = nullptr;     // chosen only while this holds (none: while listed)
+    const char* refused = "";        // written when the entry cannot be chosen
+    const char* text = "";           // written when it is chosen
+    void (*aboutHero)(const Player&) = nullptr;  // lines naming the hero, after the text
+    bool pause = false;              // wait() after the text
+    Transition then = Stay();        // where the game goes next,
+    Transition (*act)(Player&) = nullptr;  // unless this decides, after the text
+};
+
+// Writes the label of every entry listed for the hero, in table order.
+void ShowMenu(std::span<const PlaceEntry> menu, const Player& hero);
+
+// Carries out the entry numbered `choice`: its text and pause, then its
+// transition. A number that names no entry writes `unknown` and stays; an
+// entry that cannot be chosen writes its refusal and stays.
+Transition Choose(std::span<const PlaceEntry> menu, int choice, Player& hero, const char* unknown = "");
+
+// The number a one-character menu key stands for ('1' is 1); -1 for any
+// other character.
+int KeyNumber(char key);
+
+}  // namespace vaskarn
