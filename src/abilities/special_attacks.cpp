@@ -76,12 +76,7 @@ std::unique_ptr<Special_Attack> MakeSpecialAttack(const Special_Attack* from) {
     return kKinds[static_cast<std::size_t>(from->GetAttackType())].make(from);
 }
 
-// Every Attack acts on elist[0] only; a missing target is a no-op rather
-// than a crash.
-
-void Cleave1::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Cleave1::AttackOn(Entity& target) {
     random();
     const int x = Draw(10);
     const int y = Draw(10);
@@ -92,9 +87,7 @@ void Cleave1::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Rampage::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Rampage::AttackOn(Entity& target) {
     random();
     const int r = Draw(3);
     const int damage = r == 0 ? 0 : r == 1 ? power : SatMul(2, power);
@@ -102,25 +95,19 @@ void Rampage::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Sweep::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Sweep::AttackOn(Entity& target) {
     io() << "You hold up your weapon and sweep it at the " << target.GetName() << ".\n"
          << "You hit him for " << power << ".\n";
     target.LoseHP(power);
 }
 
-void Puncturing::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Puncturing::AttackOn(Entity& target) {
     io() << "You hold your weapon towards the " << target.GetName() << ", preparing\n"
          << "to hit him. You charge at him, hitting him for " << power << ".\n";
     target.LoseHP(power);
 }
 
-void Poison_Blade::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Poison_Blade::AttackOn(Entity& target) {
     random();
     // The blade still spends three draws, which keeps later draws in step.
     DiscardDraw();
@@ -130,17 +117,13 @@ void Poison_Blade::Attack(Entity* elist, int) {
     target.SetPoisoned(true);
 }
 
-void Thrust::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Thrust::AttackOn(Entity& target) {
     io() << "You spin your sword as if you were twisting it, and hit the\n"
          << target.GetName() << " for " << power << " damage.\n";
     target.LoseHP(power);
 }
 
-void Stab::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Stab::AttackOn(Entity& target) {
     const int x = Draw(5);
     const int y = Draw(5);
     const int z = Draw(5);
@@ -154,9 +137,7 @@ void Stab::Attack(Entity* elist, int) {
     }
 }
 
-void Jab::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Jab::AttackOn(Entity& target) {
     const int damage = SatAdd(power, Draw(6));
     const int hit = Draw(10);
     if (hit == 0) {
@@ -168,9 +149,7 @@ void Jab::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Crush::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Crush::AttackOn(Entity& target) {
     if (Draw(20) < 16) {
         io() << "Your crushing move missed the " << target.GetName() << ".\n";
         return;
@@ -180,9 +159,7 @@ void Crush::Attack(Entity* elist, int) {
     target.LoseHP(power);
 }
 
-void Fire_Blade::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Fire_Blade::AttackOn(Entity& target) {
     random();
     const int damage = SatAdd(power, Draw(15));
     io() << "You charge up your sword for a massive inferno, and when you\n"
@@ -191,9 +168,7 @@ void Fire_Blade::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Water_Blade::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Water_Blade::AttackOn(Entity& target) {
     random();
     const int damage = SatAdd(power, Draw(15));
     io() << "You charge up your sword for a massive wave of water.\n"
@@ -203,27 +178,21 @@ void Water_Blade::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Earth_Blade3::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Earth_Blade3::AttackOn(Entity& target) {
     const int damage = SatAdd(power, Draw(10));
     io() << "You bring a rock from the ground, and it flies at the\n"
          << target.GetName() << ", damaging it for " << damage << " damage.\n";
     target.LoseHP(damage);
 }
 
-void Light_Blade3::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Light_Blade3::AttackOn(Entity& target) {
     const int damage = SatAdd(power, Draw(15));
     io() << "You flash a wide beam of light at the " << target.GetName() << ".\n"
          << "The " << target.GetName() << " is hit for " << damage << ".\n";
     target.LoseHP(damage);
 }
 
-void Cutter2::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Cutter2::AttackOn(Entity& target) {
     const int damage = SatAdd(power, Draw(20));
     io() << "You swing your sword in a circular motion at an extremely fast speed,\n"
          << "and charge at the " << target.GetName() << ". The sword\n"
@@ -231,35 +200,27 @@ void Cutter2::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Flash2::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Flash2::AttackOn(Entity& target) {
     const int damage = SatAdd(power, Draw(30));
     io() << "A flash shines from your sword, and flies at the " << target.GetName() << ".\n"
          << "The " << target.GetName() << " is hit for " << damage << ".\n";
     target.LoseHP(damage);
 }
 
-void Throw2::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Throw2::AttackOn(Entity& target) {
     io() << "You throw your sword at the " << target.GetName() << ", damaging it\n"
          << "for " << power << " damage.\n";
     target.LoseHP(power);
 }
 
-void Spin2::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Spin2::AttackOn(Entity& target) {
     io() << "You spin your sword, and throw it like a boomerang at the\n"
          << target.GetName() << ". The " << target.GetName() << " is hit for\n"
          << power << " damage.\n";
     target.LoseHP(power);
 }
 
-void Multiply2::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Multiply2::AttackOn(Entity& target) {
     const int n = 1 + Draw(10);
     const int damage = SatMul(power, n);
     io() << "Your sword starts to gain energy. On the handle of your sword,\n"
@@ -268,9 +229,7 @@ void Multiply2::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Forged_Sword::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Forged_Sword::AttackOn(Entity& target) {
     const int damage = 202 + 2 * Draw(400);
     io() << "You hold your sword up in the sky. It charges up, as the heat\n"
          << "flows into it. Soon, it is all charged, and you lunge at the\n"
@@ -279,9 +238,7 @@ void Forged_Sword::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Finisher1::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Finisher1::AttackOn(Entity& target) {
     const int r = Draw(25);
     io() << "You charge at the " << target.GetName() << " with your sword...\n";
     if (r != 21) {
@@ -292,9 +249,7 @@ void Finisher1::Attack(Entity* elist, int) {
     target.LoseHP(power);
 }
 
-void Midair_Cut::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Midair_Cut::AttackOn(Entity& target) {
     io() << "You jump up in midair, taken the " << target.GetName() << " with\n"
          << "you. Then, you slash at him with your sword, hitting him\n";
     const int damage = SatAdd(power, Draw(40));
@@ -302,9 +257,7 @@ void Midair_Cut::Attack(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Final_Cutter::Attack(Entity* elist, int) {
-    if (elist == nullptr) return;
-    Entity& target = *elist;
+void Final_Cutter::AttackOn(Entity& target) {
     io() << "You charge up your sword from the sky, and lunge at the\n"
          << target.GetName() << ", hitting it for " << power << " damage.\n";
     target.LoseHP(power);

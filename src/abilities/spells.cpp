@@ -106,15 +106,13 @@ std::unique_ptr<Spell> MakeSpell(const Spell* from) {
     return kKinds[static_cast<std::size_t>(type)].make(from);
 }
 
-void Fireball::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Fireball::CastOn(Entity& target) {
     io() << "From your hand, you summon a ball of fire that flies at the " << target.GetName() << ",\n"
          << "damaging him for " << power << " damage.\n";
     target.LoseHP(power);
 }
 
-void Inferno::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Inferno::CastOn(Entity& target) {
     const int r = Draw(5);
     io() << "You summon a blazing wall of fire at the " << target.GetName() << ".\n";
     if (r >= 3) {
@@ -126,15 +124,13 @@ void Inferno::Cast(Entity* elist, int) {
     }
 }
 
-void Sapphire::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Sapphire::CastOn(Entity& target) {
     io() << "From your hand, a powerful ball of Sapphire Energy smotes the\n"
          << target.GetName() << " on the chest. He falls to the ground, bleeding.\n";
     target.LoseHP(StandardPower(ST_SAPPHIRE));
 }
 
-void Probe::Cast(Entity* elist, int) {
-    const Entity& target = *elist;
+void Probe::CastOn(Entity& target) {
     io() << target.GetName() << "\n"
          << "XP: " << target.GetXP() << "\n"
          << "HP: " << target.GetHP() << "\n"
@@ -142,12 +138,11 @@ void Probe::Cast(Entity* elist, int) {
          << "Gold: " << target.GetGold() << "\n";
 }
 
-void Minor_Healing::Cast(Entity* elist, int) { Heal(*elist, StandardPower(ST_MINOR_HEALING)); }
+void Minor_Healing::CastOn(Entity& target) { Heal(target, StandardPower(ST_MINOR_HEALING)); }
 
-void Major_Healing::Cast(Entity* elist, int) { Heal(*elist, StandardPower(ST_MAJOR_HEALING)); }
+void Major_Healing::CastOn(Entity& target) { Heal(target, StandardPower(ST_MAJOR_HEALING)); }
 
-void Blaze::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Blaze::CastOn(Entity& target) {
     io() << "You begin to charge up a powerful blast.\n"
          << "How much energy would you like to charge?\n";
     io().Prompt();
@@ -162,13 +157,12 @@ void Blaze::Cast(Entity* elist, int) {
     }
 }
 
-void Cleave::Cast(Entity*, int) {
+void Cleave::CastOn(Entity&) {
     DrawAndDiscard();
     io() << "You miss the target.\n";
 }
 
-void Wave::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Wave::CastOn(Entity& target) {
     if (Draw(100) >= 51) {
         const int damage = StandardPower(ST_WAVE);
         io() << "You summon a huge wave of water that hits the " << target.GetName() << "\n"
@@ -179,8 +173,7 @@ void Wave::Cast(Entity* elist, int) {
     }
 }
 
-void Spirit::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Spirit::CastOn(Entity& target) {
     DrawAndDiscard();
     const int damage = StandardPower(ST_SPIRIT);
     io() << "You summon a black dog, that attacks the " << target.GetName() << "\n"
@@ -193,8 +186,7 @@ void Spirit::Cast(Entity* elist, int) {
     target.LoseHP(10);
 }
 
-void Poison::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Poison::CastOn(Entity& target) {
     if (target.IsPoisoned()) {
         io() << "The " << target.GetName() << " is already poisoned.\n";
     } else {
@@ -203,22 +195,20 @@ void Poison::Cast(Entity* elist, int) {
     }
 }
 
-void Lightning::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Lightning::CastOn(Entity& target) {
     const int damage = StandardPower(ST_LIGHTNING);
     io() << "From your hand you summon a streak of lightning that hits the\n"
          << target.GetName() << " for " << damage << " damage.\n";
     target.LoseHP(damage);
 }
 
-void Soul_Charge::Cast(Entity*, int) {
+void Soul_Charge::CastOn(Entity&) {
     DrawAndDiscard();
     io() << "You begin to charge up a powerful beam of energy...\n"
          << "Your spell fails.\n";
 }
 
-void Unpoison::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Unpoison::CastOn(Entity& target) {
     if (target.IsPoisoned()) {
         io() << target.GetName() << " is no longer poisoned.\n";
         target.SetPoisoned(false);
@@ -227,8 +217,7 @@ void Unpoison::Cast(Entity* elist, int) {
     }
 }
 
-void Alchemy::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Alchemy::CastOn(Entity& target) {
     io() << "How much gold would you like to convert to HP?\n";
     io().Prompt();
     // A negative amount would turn into a loss of HP, so it is refused like a
@@ -246,8 +235,7 @@ void Alchemy::Cast(Entity* elist, int) {
          << target.GetHP() << " HP.\n";
 }
 
-void Fusion::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Fusion::CastOn(Entity& target) {
     if (Draw(20) == 1) {
         const int damage = StandardPower(ST_FUSION);
         io() << "You fuse the " << target.GetName() << "'s attributes in half.\n"
@@ -260,16 +248,14 @@ void Fusion::Cast(Entity* elist, int) {
     }
 }
 
-void Magic_Bullet::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Magic_Bullet::CastOn(Entity& target) {
     const int damage = StandardPower(ST_MAGIC_BULLET) + Draw(5);
     io() << "A magic bullet flies at the " << target.GetName() << " and hits him\n"
          << "for " << damage << " damage.\n";
     target.LoseHP(damage);
 }
 
-void For_Camelot::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void For_Camelot::CastOn(Entity& target) {
     const int healing = StandardPower(ST_FOR_CAMELOT);
     io() << "You swing your sword high up in the air and shout\n"
          << "\"For Camelot!\". " << target.GetName() << " is healed for\n"
@@ -277,8 +263,7 @@ void For_Camelot::Cast(Entity* elist, int) {
     target.AddHP(healing);
 }
 
-void Black_Magic::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Black_Magic::CastOn(Entity& target) {
     // The draws are taken one by one, in this order, so the sequence is fixed.
     int damage = StandardPower(ST_BLACK_MAGIC);
     damage += Draw(4);
@@ -295,8 +280,7 @@ void Black_Magic::Cast(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Random::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Random::CastOn(Entity& target) {
     const int r = Draw(6);
     io() << "You mutter some random words...\n";
     switch (r) {
@@ -333,8 +317,7 @@ void Random::Cast(Entity* elist, int) {
     }
 }
 
-void Parry::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Parry::CastOn(Entity& target) {
     if (Draw(6) == 3) {
         io() << "You parry the " << target.GetName() << "'s attack and hit him\n"
              << "back for 15 damage.\n";
@@ -345,16 +328,14 @@ void Parry::Cast(Entity* elist, int) {
     }
 }
 
-void Head_Bash::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Head_Bash::CastOn(Entity& target) {
     const int damage = StandardPower(ST_HEAD_BASH);
     io() << "You run toward the " << target.GetName() << ", and then hit him\n"
          << "with your head for " << damage << " damage.\n";
     target.LoseHP(damage);
 }
 
-void Vesk_Song::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Vesk_Song::CastOn(Entity& target) {
     io() << "You begin to sing a song.\n"
          << "What kind of song would you like to sing?\n"
          << "1. Rock\n"
@@ -396,8 +377,7 @@ void Vesk_Song::Cast(Entity* elist, int) {
     }
 }
 
-void Light_Orb2::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Light_Orb2::CastOn(Entity& target) {
     io() << "You flash an extremely bright light at the " << target.GetName() << ".\n"
          << "It blinds the " << target.GetName() << ", causing him to weaken from the light.\n";
     const int damage = SatAdd(power, Draw(50));
@@ -405,8 +385,7 @@ void Light_Orb2::Cast(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Unleash::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Unleash::CastOn(Entity& target) {
     random();
     const int r = Draw(3);
     const int damage = SatAdd(target.GetHP() / (r + 1), power);
@@ -416,8 +395,7 @@ void Unleash::Cast(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Barrel_Fire::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Barrel_Fire::CastOn(Entity& target) {
     const int damage = SatAdd(power, Draw(40));
     io() << "You cast a barrel of fire at the " << target.GetName() << ".\n"
          << "All of a sudden, the " << target.GetName() << " bursts into flames, and\n"
@@ -433,24 +411,21 @@ void Barrel_Fire::Cast(Entity* elist, int) {
     io() << "\n";
 }
 
-void Gods_Hand::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Gods_Hand::CastOn(Entity& target) {
     target.LoseHP(target.GetHP() / 4);
     target.SetPoisoned(true);
     io() << "The " << target.GetName() << " is now poisoned. The punishment, has been\n"
          << "done. He will have learned his lesson, from this day on.\n";
 }
 
-void Gods_Arrow::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Gods_Arrow::CastOn(Entity& target) {
     io() << "You see from the sky, God shoots an arrow at the\n"
          << target.GetName() << ". The " << target.GetName() << " loses\n"
          << "half his HP.\n";
     target.SetHP(target.GetHP() / 2);
 }
 
-void Gods_Fire::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Gods_Fire::CastOn(Entity& target) {
     io() << "You see from the sky, God sends a massive string of flame, that comes\n"
          << "flying at the " << target.GetName() << ". The " << target.GetName() << "\n"
          << "is now poisoned, and has lost half his HP.\n";
@@ -458,8 +433,7 @@ void Gods_Fire::Cast(Entity* elist, int) {
     target.SetPoisoned(true);
 }
 
-void Unleashed2::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Unleashed2::CastOn(Entity& target) {
     io() << "With the 3 combined God spells, you charge a massive\n"
          << "sphere of the combined elements of air, fire, water, earth,\n"
          << "nature, light, dark, and wind, and blast it at the\n"
@@ -472,8 +446,7 @@ void Unleashed2::Cast(Entity* elist, int) {
     target.SetName(CursedName(target.GetName()));
 }
 
-void Flamethrower::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Flamethrower::CastOn(Entity& target) {
     const int x = Draw(50);
     const int y = Draw(50);
     const int damage = SatSub(SatAdd(power, x), y);
@@ -482,8 +455,7 @@ void Flamethrower::Cast(Entity* elist, int) {
     target.LoseHP(damage);
 }
 
-void Flaming_Torch::Cast(Entity* elist, int) {
-    Entity& target = *elist;
+void Flaming_Torch::CastOn(Entity& target) {
     const int r = Draw(6);
     io() << "You attempt to burn the " << target.GetName() << " using\n"
          << "your mind...\n";

@@ -16,12 +16,7 @@ void RepairUnleashed(Player& hero) {
         wait();
         return;
     }
-    Unleashed2 repaired;
-    repaired.SetName("Unleashed");
-    repaired.SetPrice(600000);
-    repaired.SetMPCost(270);
-    repaired.SetPower(200);
-    repaired.SetSpellType(ST_UNLEASHED);
+    const Unleashed2 repaired;
     // The hero holds a spell of that name, so this replaces it in its slot
     // and refunds the new spell's price.
     hero.AddSpell(&repaired);

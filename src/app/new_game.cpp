@@ -41,29 +41,14 @@ void GiveGift(Player& hero, StartingGift gift) {
     case StartingGift::None:
         break;
     case StartingGift::Cleave: {
-        Cleave1 cleave;
-        cleave.SetName("Cleave");
-        cleave.SetAttackType(ST_CLEAVE1);
-        cleave.SetEnergyCost(55);
-        cleave.SetPower(36);
-        cleave.SetPrice(8000);
+        const Cleave1 cleave;
         hero.AddSpecialAttack(&cleave);
         break;
     }
     case StartingGift::MageSpells: {
-        Fireball fireball;
-        fireball.SetName("Fireball");
-        fireball.SetSpellType(ST_FIREBALL);
-        fireball.SetMPCost(10);
-        fireball.SetPower(10);
-        fireball.SetPrice(50);
+        const Fireball fireball;
         hero.AddSpell(&fireball);
-        Minor_Healing healing;
-        healing.SetName("Minor Healing");
-        healing.SetSpellType(ST_MINOR_HEALING);
-        healing.SetMPCost(5);
-        healing.SetPower(20);
-        healing.SetPrice(200);
+        const Minor_Healing healing;
         hero.AddSpell(&healing);
         break;
     }

@@ -2,7 +2,6 @@
 
 namespace vaskarn {
 
-// The generic special attack is a record without a kind: it does nothing.
-void Special_Attack::Attack(Entity*, int) {}
+void Special_Attack::AttackOn(Entity&) {}
 
 }  // namespace vaskarn

@@ -45,7 +45,11 @@ public:
     virtual ~Special_Attack() = default;
 
     // Acts on elist[0]; ecount is carried for the interface's sake only.
-    virtual void Attack(Entity* elist, int ecount);
+    // Without a target nothing happens: no words, no draw.
+    void Attack(Entity* elist, int ecount) {
+        static_cast<void>(ecount);
+        if (elist != nullptr) AttackOn(*elist);
+    }
 
     void SetEnergyCost(int newcost) { energycost = newcost; }
     int GetEnergyCost() const { return energycost; }
@@ -61,6 +65,10 @@ protected:
     int energycost = 0;
     int power = 0;
     Special_Attack_Type type = ST_0;
+
+private:
+    // What the kind does to its target; an attack without a kind does nothing.
+    virtual void AttackOn(Entity& target);
 };
 
 // A copy of `from` as the kind its type names (type 0: a plain

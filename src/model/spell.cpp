@@ -2,7 +2,6 @@
 
 namespace vaskarn {
 
-// The generic spell is a record without a kind: casting it does nothing.
-void Spell::Cast(Entity*, int) {}
+void Spell::CastOn(Entity&) {}
 
 }  // namespace vaskarn

@@ -56,7 +56,11 @@ public:
     virtual ~Spell() = default;
 
     // Acts on elist[0]; ecount is carried for the interface's sake only.
-    virtual void Cast(Entity* elist, int ecount);
+    // Without a target nothing happens: no words, no draw.
+    void Cast(Entity* elist, int ecount) {
+        static_cast<void>(ecount);
+        if (elist != nullptr) CastOn(*elist);
+    }
 
     void SetMPCost(int newmpcost) { mpcost = newmpcost; }
     int GetMPCost() const { return mpcost; }
@@ -72,6 +76,10 @@ protected:
     int mpcost = 0;
     int power = 0;
     Spell_Type type = ST_GENERIC;
+
+private:
+    // What the kind does to its target; a spell without a kind does nothing.
+    virtual void CastOn(Entity& target);
 };
 
 // A new spell of the class that `from`'s type selects, with name, price, MP

@@ -81,6 +81,7 @@ const std::vector<DefaultRow> kDefaults = {
 };
 
 TEST(SpellsTest, DefaultsAndStoredRecordsBecomeTheirKind) {
+    TestWorld world;
     ASSERT_EQ(kDefaults.size(), 32u);
     Spell stored;  // a plain record as loaded from a save: the factory picks the class by type
     stored.SetName("Stored");
@@ -93,6 +94,7 @@ TEST(SpellsTest, DefaultsAndStoredRecordsBecomeTheirKind) {
         const std::unique_ptr<Spell> fresh = row.make();
         EXPECT_EQ(Fields(*fresh),
                   std::tuple(std::string(row.name), row.price, row.mpcost, row.power, Spell_Type(i + 1)));
+        fresh->Cast(nullptr, 0);  // no target: nothing happens, not even a draw
         stored.SetSpellType(fresh->GetSpellType());
         const std::unique_ptr<Spell> made = MakeSpell(&stored);
         ASSERT_NE(made, nullptr);
@@ -109,6 +111,8 @@ TEST(SpellsTest, DefaultsAndStoredRecordsBecomeTheirKind) {
         EXPECT_EQ(MakeSpell(&stored), nullptr) << bad;
     }
     EXPECT_EQ(MakeSpell(nullptr), nullptr);
+    EXPECT_EQ(world.Output(), "");
+    EXPECT_EQ(world.scripted.draws + world.scripted.seeds, 0);
 }
 
 // The fixed-strength kinds cast the same whatever their record's power holds

@@ -37,16 +37,16 @@ inline std::string Kill(const std::string& name, const std::string& word) {
 // Both print what they do to their target and take 10 HP from it; each costs 5.
 struct Bolt : Spell {
     Bolt() { SetName("Bolt"); SetMPCost(5); SetPower(10); }
-    void Cast(Entity* target, int) override {
-        io() << "Bolt hits " << target->GetName() << ".\n";
-        target->LoseHP(10);
+    void CastOn(Entity& target) override {
+        io() << "Bolt hits " << target.GetName() << ".\n";
+        target.LoseHP(10);
     }
 };
 struct Slash : Special_Attack {
     Slash() { SetName("Slash"); SetEnergyCost(5); SetPower(10); }
-    void Attack(Entity* target, int) override {
-        io() << "Slash hits " << target->GetName() << ".\n";
-        target->LoseHP(10);
+    void AttackOn(Entity& target) override {
+        io() << "Slash hits " << target.GetName() << ".\n";
+        target.LoseHP(10);
     }
 };
 
