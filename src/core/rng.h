@@ -18,7 +18,6 @@ public:
 // sequence from the same seed. Raw values run from 0 to 32767.
 class PortableRandom : public RandomSource {
 public:
-    static constexpr std::uint32_t kMax = 32767;
     void Seed(std::uint32_t seed) override { state_ = seed; }
     std::uint32_t Next() override {
         state_ = state_ * 1103515245u + 12345u;
