@@ -95,3 +95,26 @@ TEST(CrossroadsTest, AFailedFinalSaveIsReported) {
 
 }  // namespace
 }  // namespace vaskarn
+
+namespace vaskarn {
+namespace {
+
+// A long walk through the places built so far (the status screen and back,
+// the arena and back, an unknown number) never leaves more than one screen
+// waiting to resume, and ends where the input ends.
+TEST(CrossroadsTest, ALongWalkLeavesAtMostOneScreenWaiting) {
+    std::string walk;
+    for (int i = 0; i < 2000; ++i) walk += "\n3\n\n0\n\n2\n\nn\n\n\n99\n";
+    testing::TestWorld world(walk);
+    Player hero;
+    ScreenLoop loop(&hero);
+    EXPECT_TRUE(world.EndsGame([&] { loop.Run(crossroads); }));
+    EXPECT_EQ(loop.DeepestWaiting(), 1u);
+    const std::string out = world.Output();
+    std::size_t visits = 0;
+    for (std::size_t at = 0; (at = out.find("You walk back towards the village.", at)) != std::string::npos; ++at) ++visits;
+    EXPECT_EQ(visits, 2000u);
+}
+
+}  // namespace
+}  // namespace vaskarn
