@@ -8,6 +8,7 @@
 #include "model/player.h"
 #include "world/place_menu.h"
 #include "world/stats.h"
+#include "world/town/town.h"
 #include "world/town/training_arena.h"
 
 namespace vaskarn {
@@ -134,7 +135,8 @@ constexpr PlaceEntry kMenu[] = {
      "All around you, people are busy at their work. You see an armory,\n"
      "a blacksmith with his forge glowing, and an inn with a blue sign\n"
      "hanging above its door.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(town)},
     {.number = 2,
      .label = "2.Castle Training Arena\n",
      .text = "You walk to the northeast, towards the great castle.\n"
