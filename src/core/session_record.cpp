@@ -196,9 +196,15 @@ RecordCheck CheckRecord(const std::filesystem::path& path) {
         check.problem = "it cannot be read";
         return check;
     }
+    const auto damaged = [&check](std::size_t number, const std::string& what) {
+        check.problem = "it is damaged: line " + std::to_string(number) + " " + what;
+        return check;
+    };
     std::string line;
-    if (ReadRecordLine(in, line) != LineRead::Line || line != kRecordHeader) {
-        if (line.rfind("vaskarn-record ", 0) == 0) {
+    const LineRead first = ReadRecordLine(in, line);
+    if (line == kRecordHeader && first == LineRead::CutShort) return damaged(1, "is cut short");
+    if (first != LineRead::Line || line != kRecordHeader) {
+        if (first == LineRead::Line && line.rfind("vaskarn-record ", 0) == 0) {
             check.problem = "it is a session record of another format (" + line.substr(0, 40) +
                             "); this game plays " + std::string(kRecordHeader);
         } else {
@@ -206,10 +212,6 @@ RecordCheck CheckRecord(const std::filesystem::path& path) {
         }
         return check;
     }
-    const auto damaged = [&check](std::size_t number, const std::string& what) {
-        check.problem = "it is damaged: line " + std::to_string(number) + " " + what;
-        return check;
-    };
     if (ReadRecordLine(in, line) != LineRead::Line || line.rfind("game ", 0) != 0 || line.size() == 5)
         return damaged(2, "does not name the game that recorded it");
     check.gameVersion = line.substr(5);
