@@ -236,7 +236,8 @@ void PrintHelp(std::ostream& out, const GameDirChoice& dir) {
            "  --record FILE  write the session's input and clock readings to FILE\n"
            "  --replay FILE  play back a session recorded with --record\n"
            "\n"
-           "The manual page vaskarn(6) tells more.\n";
+           "The manual page vaskarn(6) tells of the files, the exit statuses and\n"
+           "the record format.\n";
 }
 
 int RunProgram(const std::vector<std::string>& args) {
