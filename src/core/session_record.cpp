@@ -205,7 +205,8 @@ RecordCheck CheckRecord(const std::filesystem::path& path) {
     if (line == kRecordHeader && first == LineRead::CutShort) return damaged(1, "is cut short");
     if (first != LineRead::Line || line != kRecordHeader) {
         if (first == LineRead::Line && line.rfind("vaskarn-record ", 0) == 0) {
-            check.problem = "it is a session record of another format (" + line.substr(0, 40) +
+            // Shown on the player's terminal: never raw bytes from the file.
+            check.problem = "it is a session record of another format (" + EscapeRecordBytes(line.substr(0, 40)) +
                             "); this game plays " + std::string(kRecordHeader);
         } else {
             check.problem = "it is not a Vaskarn session record";
@@ -214,7 +215,7 @@ RecordCheck CheckRecord(const std::filesystem::path& path) {
     }
     if (ReadRecordLine(in, line) != LineRead::Line || line.rfind("game ", 0) != 0 || line.size() == 5)
         return damaged(2, "does not name the game that recorded it");
-    check.gameVersion = line.substr(5);
+    check.gameVersion = EscapeRecordBytes(line.substr(5, 40));
     for (std::size_t number = 3;; ++number) {
         switch (ReadRecordLine(in, line)) {
         case LineRead::End:

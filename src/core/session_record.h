@@ -89,7 +89,7 @@ private:
 // played (empty when it can be), and the version of the game that made it.
 struct RecordCheck {
     std::string problem;
-    std::string gameVersion;
+    std::string gameVersion;  // escaped, at most 40 bytes of it
 };
 
 // Reads a whole record once, before it is replayed, so that a damaged or

@@ -58,6 +58,15 @@ mkdir edited
 grep -A3 -x 'Game Time Play' edited.out | tr '\n' ' ' | grep -q 'Hours: 1 Minutes: 2 Seconds: 5' ||
     fail "edited: the replayed play clock is not the recorded one"
 
+# A record of another version of the game plays, with a warning.
+sed '2s/.*/game 0.0.9/' clock.txt >older.txt
+mkdir older
+"$bin" --dir older --replay older.txt >older.out 2>err.txt
+status=$?
+[ "$status" -eq 0 ] && cmp -s older.out clock.recorded || fail "older: status $status, or the output differs"
+grep -qxF "vaskarn: 'older.txt' was recorded by Vaskarn 0.0.9; this is Vaskarn $("$bin" --version | cut -d' ' -f2), so the replay may differ" err.txt ||
+    fail "older: said '$(cat err.txt)'"
+
 # The record is written as the session goes: a killed session leaves what
 # it had read, and replaying that reproduces it up to there.
 mkfifo keys
