@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace vaskarn {
 namespace {
 
@@ -38,32 +36,6 @@ TEST(OptionsTest, EveryOptionIsReadAndBadOnesAreRefusedWithTheReason) {
         EXPECT_FALSE(ParseOptions(c.args, error)) << c.error;
         EXPECT_EQ(error, c.error);
     }
-}
-
-TEST(OptionsTest, TheDirectoryComesFromTheOptionThenTheEnvironmentThenTheCurrentOne) {
-    std::string error;
-    const Options plain = *ParseOptions({}, error);
-    const Options given = *ParseOptions({"--dir", "saves"}, error);
-    using From = GameDirChoice::From;
-    const struct {
-        const Options& options;
-        const char* environment;
-        std::string path;
-        From from;
-    } cases[] = {
-        {given, "/env", "saves", From::Option},
-        {plain, "/env", "/env", From::Environment},
-        {plain, "", ".", From::Default},
-        {plain, nullptr, ".", From::Default},
-    };
-    for (const auto& c : cases) {
-        const GameDirChoice choice = ChooseGameDir(c.options, c.environment);
-        EXPECT_EQ(choice.path, c.path);
-        EXPECT_EQ(choice.from, c.from);
-    }
-    std::ostringstream help;
-    PrintHelp(help, ChooseGameDir(plain, "/env"));
-    EXPECT_NE(help.str().find("\n  /env (from VASKARN_DIR)\n"), std::string::npos) << help.str();
 }
 
 }  // namespace
