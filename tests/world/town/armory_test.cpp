@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "model/player.h"
+#include "support/test_world.h"
+#include "world/town/armory.h"
+#include "world/town/town.h"
+
+namespace vaskarn {
+namespace {
+
+using testing::TestWorld;
+
+const std::string P = "\nPress the Enter key to continue\n\n";
+const std::string kQuestion =
+    "What kind of armor would you like to buy?\n\n1. Helms\n2. Platebodies\n3. Platelegs\n4. Shields\n"
+    "5. Capes\n6. Rare Helms\n7. Back To Town\n>";
+
+// Runs the armory on its own (as the town opens it) until the input ends;
+// returns what was written after the first question.
+std::string Shop(Player& hero, const std::string& input) {
+    TestWorld world("\n" + input);
+    EXPECT_TRUE(world.EndsGame([&] { RunScreens(&hero, armory); }));
+    const std::string out = world.Output();
+    return out.substr(out.find(kQuestion) + kQuestion.size());
+}
+
+// A few rows per class and shop, and where each list ends: the entry after
+// the last one shown is a number the shop does not sell.
+TEST(ArmoryTest, EachClassSeesItsOwnPieces) {
+    const struct {
+        int group;
+        const char* key;
+        const char* row;
+        const char* last;
+    } cases[] = {
+        {1, "1", "1. Soft Leather Helm:\n Price: 10\n Defense: 2\n\n", "15. Beloth's Helmet:"},
+        {2, "1", "7. Sara'man Hat:\n Price: 2000\n Defense: 24\n\n", "15. Avatar's Hat:"},
+        {4, "1", "8. Master Thief's Hood:\n Price: 12000\n Defense: 50\n\n\n0. Cancel\n", "8. Master"},
+        {5, "1", "11. Eldmyrary Helm:\n Price: 50000\n Defense: 80\n\n\n0. Cancel\n", "11. Eldmyrary"},
+        {2, "2", "12. Belroth's Robes Top:\n Price: 90000\n Defense: 85\n\n\n0. Cancel\n", "12. Belroth's"},
+        {3, "2", "13. Guilded Dragonhide Body:\n Price: 175000\n Defense: 136\n\n", "13. Guilded"},
+        {5, "2", "9. White Spirit's Robes:\n Price: 120000\n Defense: 100\n\n\n0. Cancel\n", "9. White"},
+        {1, "3", "7. Adamant Platelegs:\n Price: 20000\n Defense: 74\n\n", "10. Louie's"},
+        {3, "3", "9. Gold Dragonhide Body:\n Price: 85000\n Defense: 85\n\n", "10. Guided Dragonhide Body"},
+        {4, "3", "9. Silver Moon Plateleegs:\n Price: 100000\n Defense: 90\n\n", "10. Crested"},
+        {1, "4", "11. Eldmyr's Shield:\n Price: 75000\n Defense: 82\n\n\n0. Cancel\n", "11. Eldmyr's"},
+        {5, "4", "6. Runite Shield:\n Price: 40000\n Defense: 60\n\n\n0. Cancel\n", "6. Runite"},
+        {3, "5", "12. Golden Cape:\n Price: 1000\n Defense: 44\n\n\n0. Cancel\n", "12. Golden"},
+        {4, "6", "\n\n1. Golden Helm\n Price: 90000\n Defense: 70\n\n", "8. Eldmyr's Helm\n"},
+        {9, "1", "1. Soft Leather Helm:\n", "15. Beloth's"},  // a damaged class number shops as a Warrior
+    };
+    for (const auto& c : cases) {
+        Player hero;
+        hero.SetGroup(c.group);
+        hero.SetGold(1'000'000);
+        const std::string list = Shop(hero, std::string(c.key) + "\n");
+        EXPECT_NE(list.find(c.row), std::string::npos) << c.group << "/" << c.key << "\n" << list;
+        const std::size_t last = list.find(c.last);
+        EXPECT_NE(last, std::string::npos) << c.group << "/" << c.key;
+        EXPECT_EQ(list.find("\n\n\n0. Cancel\n>"), list.find("\n\n", last)) << c.group << "/" << c.key;
+        EXPECT_EQ(list.find("Empty Spot"), std::string::npos);
+    }
+}
+
+TEST(ArmoryTest, PurchasesRefusalsAndEmptyEntries) {
+    Player hero;
+    hero.SetGold(10);
+    // Exactly the price buys; then 0 gold is not enough even for the same helm.
+    std::string out = Shop(hero, "1\n1\n\n1\n\n");
+    EXPECT_NE(out.find(">Congratulations! You bought the Soft Leather Helm!\n" + P + "\n\n1. Soft"), std::string::npos);
+    EXPECT_NE(out.find(">You don't have enough money.\n" + P + "\n\n1. Soft"), std::string::npos);
+    EXPECT_EQ(std::tuple(hero.GetGold(), std::string(hero.GetHelm()->GetName()), hero.GetHelm()->GetProtection()),
+              std::tuple(0, std::string("Soft Leather Helm"), 2));
+
+    // A Thief's ninth helm is an empty spot: an empty line, even when it
+    // costs nothing; so is a number past the list or a word.
+    hero.SetGroup(4);
+    for (const char* typed : {"9", "16", "-1", "x"}) {
+        out = Shop(hero, std::string("1\n") + typed + "\n");
+        EXPECT_NE(out.find("\n0. Cancel\n>\n\n\n1. Hood:"), std::string::npos) << typed;
+    }
+
+    // A rare helm replaces the helm bought before, and the reverse; buying a
+    // piece twice charges twice.
+    hero.SetGold(2200);
+    Shop(hero, "6\n5\n\n0\n\n1\n3\n\n3\n\n");
+    EXPECT_EQ(std::tuple(hero.GetGold(), std::string(hero.GetHelm()->GetName())),
+              std::tuple(2200 - 100 - 800 - 800, std::string("Steel Hood")));
+    Shop(hero, "6\n4\n\n");
+    EXPECT_EQ(hero.GetHelm()->GetName(), "Bear Head");
+    EXPECT_EQ(hero.GetHelm()->GetPrice(), 500);  // the whole record is copied
+}
+
+TEST(ArmoryTest, ClassesWithoutShieldsAreToldSoAndAskedAgain) {
+    for (const auto& [group, name] : {std::pair(2, "mage"), std::pair(3, "archer"), std::pair(4, "thief")}) {
+        Player hero;
+        hero.SetGroup(group);
+        // The refusal leads to the front screen with nothing waiting for it,
+        // so an unknown key asks the question again.
+        const std::string out = Shop(hero, "4\n\n\nx\n");
+        EXPECT_EQ(out, std::string("\n\n\nThere are no shields available for the ") + name + " class.\n\n\n" + P +
+                           "All around you there are helms, platebodies, capes, and much more.\n"
+                           "The shopkeeper stands a distance away, polishing a breastplate.\n"
+                           "Brannock:\nHello, interested in anything?\n" +
+                           P + kQuestion + kQuestion);
+    }
+}
+
+// An unknown key hands control back to whoever opened the front screen: the
+// square's bare prompt from the town, the list of a sub-shop after its cancel.
+TEST(ArmoryTest, UnknownKeysHandControlBack) {
+    Player hero;
+    TestWorld world("\n3\n\n\n8\n3\n\n\n5\n0\n\nq\n");
+    EXPECT_TRUE(world.EndsGame([&] { RunScreens(&hero, town); }));
+    const std::string out = world.Output();
+    EXPECT_NE(out.find(kQuestion + ">\n\n"), std::string::npos);
+    EXPECT_NE(out.find(kQuestion + "1. Ragged Cape:"), std::string::npos);
+}
+
+TEST(ArmoryTest, ALongWalkKeepsTheWaitingListShort) {
+    std::string walk = "\n3\n\n\n";
+    for (int i = 0; i < 3000; ++i) walk += "1\n0\n\nz\n0\n\n" + std::to_string(i % 6 + 1) + "\n0\n\n";
+    walk += "7\n\n3\n\n\nz\n";
+    TestWorld world(walk);
+    Player hero;
+    ScreenLoop loop(&hero);
+    EXPECT_TRUE(world.EndsGame([&] { loop.Run(town); }));
+    EXPECT_EQ(loop.DeepestWaiting(), 1u);
+    const std::string out = world.Output();
+    EXPECT_EQ(out.substr(out.size() - kQuestion.size() - 1), kQuestion + ">");
+}
+
+}  // namespace
+}  // namespace vaskarn
