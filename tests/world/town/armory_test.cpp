@@ -135,3 +135,32 @@ TEST(ArmoryTest, ALongWalkKeepsTheWaitingListShort) {
 
 }  // namespace
 }  // namespace vaskarn
+
+namespace vaskarn {
+namespace {
+
+// A weapon, an armour piece, a bow and arrows bought in the town's shops are
+// in the saved file and come back on loading.
+TEST(GearShopsTest, BoughtGearSurvivesSaveAndLoad) {
+    testing::TestWorld world(
+        "\n2\n\n\n3\n\n0\n\n"           // the blacksmith's Steel Sword
+        "3\n\n\n5\n12\n\n0\n\n7\n\n"    // the armory's Golden Cape
+        "6\n\n\n2\n7\n\n1\n2\n\n0\n");  // seven arrows and Lowe's Oak Shortbow
+    Player hero;
+    hero.SetGold(3000);
+    EXPECT_TRUE(world.EndsGame([&] { RunScreens(&hero, town); }));
+    ASSERT_TRUE(hero.Save());
+    Player loaded;
+    loaded.Load();
+    const auto gear = [](const Player& h) {
+        return std::tuple(h.GetGold(), std::string(h.GetWeapon()->GetName()), h.GetWeapon()->GetDamage(),
+                          std::string(h.GetCape()->GetName()), h.GetCape()->GetProtection(), h.HasBow(),
+                          std::string(h.GetBowName()), h.GetBowPower(), h.GetArrows());
+    };
+    EXPECT_EQ(gear(hero), std::tuple(3000 - 500 - 1000 - 140 - 1000, std::string("Steel Sword"), 14,
+                                     std::string("Golden Cape"), 44, true, std::string("Oak Shortbow"), 7, 7));
+    EXPECT_EQ(gear(loaded), gear(hero));
+}
+
+}  // namespace
+}  // namespace vaskarn
