@@ -65,3 +65,9 @@ stored_int() {
 stored_byte() {
     od -An -t u1 -j "$1" -N 1 Player.dll | tr -d ' '
 }
+
+# Overwrites the int32 at byte offset $1 of Player.dll with $2 (tokens at
+# 136, bars at 140, and so on).
+store_int() {
+    int32 "$2" | dd of=Player.dll bs=1 seek="$1" conv=notrunc status=none
+}

@@ -5,6 +5,8 @@
 #include "core/end_of_game.h"
 #include "core/pause.h"
 #include "core/services.h"
+#include "crafting/herblore.h"
+#include "crafting/smithing.h"
 #include "model/player.h"
 #include "world/place_menu.h"
 #include "world/stats.h"
@@ -154,13 +156,16 @@ constexpr PlaceEntry kMenu[] = {
      .then = Open(stats)},
     {.number = 4,
      .label = "4.Smith Weapon\n",
-     .text = "\n\n"},
+     .text = "\n\n",
+     .then = Open(smithweapon)},
     {.number = 5,
      .label = "5.Smith Armor\n",
-     .text = "\n\n"},
+     .text = "\n\n",
+     .then = Open(smitharmor)},
     {.number = 6,
      .label = "6.Craft Potions\n",
-     .text = "\n\n\n\n"},
+     .text = "\n\n\n\n",
+     .then = Open(makepotion)},
     {.number = 7,
      .label = "7.Great Grasslands\n",
      .text = "You walk to the west, and the great grasslands open up before you.\n"
