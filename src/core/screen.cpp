@@ -6,7 +6,7 @@
 namespace vaskarn {
 
 Transition Screen::Show(Player* hero) const {
-    switch (arity_) {
+    switch (Arity()) {
     case 0:
         return plain_(hero);
     case 1:
@@ -21,8 +21,8 @@ Transition Screen::Show(Player* hero) const {
 }
 
 bool operator==(const Screen& a, const Screen& b) {
-    if (a.arity_ != b.arity_ || a.args_ != b.args_) return false;
-    switch (a.arity_) {
+    if (a.Arity() != b.Arity() || a.args_ != b.args_) return false;
+    switch (a.Arity()) {
     case 0:
         return a.plain_ == b.plain_;
     case 1:

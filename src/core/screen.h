@@ -21,12 +21,14 @@ public:
     using WithThree = Transition (*)(Player*, int, int, int);
 
     constexpr Screen() = default;
-    constexpr Screen(Plain place) : arity_(place ? 0 : kNone), plain_(place) {}
+    // No test of `place` here: a place's address is not a constant under the
+    // sanitizers, and the menus' constexpr tables name places.
+    constexpr Screen(Plain place) : arity_(0), plain_(place) {}
     constexpr Screen(WithOne place, int a) : arity_(1), one_(place), args_{a, 0, 0} {}
     constexpr Screen(WithTwo place, int a, int b) : arity_(2), two_(place), args_{a, b, 0} {}
     constexpr Screen(WithThree place, int a, int b, int c) : arity_(3), three_(place), args_{a, b, c} {}
 
-    constexpr bool IsSet() const { return arity_ != kNone; }
+    constexpr bool IsSet() const { return Arity() != kNone; }
     // Shows the place to the hero with the numbers it carries.
     Transition Show(Player* hero) const;
 
@@ -35,6 +37,9 @@ public:
 
 private:
     static constexpr int kNone = -1;
+
+    // A null plain function is no place at all, like the empty screen.
+    constexpr int Arity() const { return arity_ == 0 && plain_ == nullptr ? kNone : arity_; }
 
     int arity_ = kNone;
     union {
