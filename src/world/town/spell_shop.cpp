@@ -51,14 +51,13 @@ Transition spellshop(Player* player) {
     }
 
     const Spell& offer = *offers[choice.number - 1];
-    const std::int64_t price = TotalPrice(offer.GetPrice(), 1);
-    if (!CanPay(*player, price)) {
+    if (!CanPay(*player, offer.GetPrice())) {
         io() << "You can't afford that spell.\n";
         wait();
         return Stay();
     }
     io() << "You bought the spell " << offer.GetName() << "!\n";
-    Pay(*player, price);
+    Pay(*player, offer.GetPrice());
     wait();
     // A spell already known is replaced and its price refunded by the hero's
     // own collection, with its own words.
