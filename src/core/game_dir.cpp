@@ -68,8 +68,11 @@ bool GameDir::WriteAllAtomically(std::span<const FileWrite> files) const {
         int handle = -1;
         int error = EEXIST;
         for (int attempt = 0; attempt < kNameAttempts && error == EEXIST; ++attempt) {
+            std::string suffix = Hex(FreshNumber());
+            suffix.insert(0, 1, '.');
+            suffix.append(".tmp");
             temp = target;
-            temp += "." + Hex(FreshNumber()) + ".tmp";
+            temp += suffix;
             error = files_->CreateNew(temp, handle);
         }
         if (error != 0) return discardFrom(0);
