@@ -95,5 +95,19 @@ TEST(StatsTest, SaveWritesBothFilesOrSaysItFailedAndKeepsTheOldOnes) {
     EXPECT_EQ(world.ReadFile("Player.dll"), "old hero");
 }
 
+// What used to be in the way of the temporary files: a link there was
+// written through, a directory there blocked every save.
+TEST(StatsTest, SaveNeitherWritesThroughALinkNorStopsAtADirectoryNamedLikeItsTemporaryFile) {
+    TestWorld world;
+    world.WriteFile("victim", "precious");
+    std::filesystem::create_symlink("victim", world.Dir() / "Player.dll.tmp");
+    std::filesystem::create_directory(world.Dir() / "Bank.dll.tmp");
+    Player hero;
+    EXPECT_EQ(Pick(world, hero, "11"), "\n\n\nGame Saved!\n\n\n\n");
+    EXPECT_EQ(world.ReadFile("victim"), "precious");
+    EXPECT_EQ(world.ReadFile("Player.dll")->size(), 545u);
+    EXPECT_EQ(world.ReadFile("Bank.dll")->size(), 4u);
+}
+
 }  // namespace
 }  // namespace vaskarn
