@@ -1,6 +1,13 @@
 // libFuzzer target for the two save-file loaders (Player::Load and
-// Player::LoadBank). Built only with -DVASKARN_FUZZ=ON under clang; an input
-// it finds goes into tests/persistence/corpus/, which the test suite loads.
+// Player::LoadBank): each input is both files at once. Besides crashes and
+// undefined behaviour it stops on a hero that does not save and reload to
+// the same bytes. Built only on request, with clang:
+//   CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVASKARN_FUZZ=ON -DBUILD_TESTING=OFF
+//   cmake --build build-fuzz --target vaskarn_fuzz_loaders
+//   build-fuzz/vaskarn_fuzz_loaders -max_len=25000 NEW_CORPUS tests/persistence/corpus
+// The inputs worth keeping (a crash, or new coverage after
+//   -merge=1 -use_counters=0 tests/persistence/corpus NEW_CORPUS)
+// go into tests/persistence/corpus/, which the test suite loads every run.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
