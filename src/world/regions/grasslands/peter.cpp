@@ -118,6 +118,8 @@ Transition Rumours(Player& hero) {
     wait();
     io() << "Pay Peter?(y/n)\n";
     io().Prompt();
+    // The whole line goes with the answer: words typed after it must not
+    // stand in for the amount asked next.
     const std::string answer = io().ReadWord();
     if (answer == "n" || answer == "no") return GoTo(wooden_house);
     if (answer != "y" && answer != "yes") return Stay();

@@ -95,6 +95,7 @@ TEST(PeterTest, GauntletsFollowTheClass) {
         {3, "1. Leather Vambraces:\n Defense: 3\n Price: 20\n\n"},
         {4, "1. Leather Gloves:\n Defense: 1\n Price: 20\n\n"},
         {5, "\n\n\nThere are no gauntlets available for the scout class.\n\n\n"},
+        {7, "You walk into a small room"},  // a class the game does not know: the house again
     };
     for (const auto& c : cases) {
         TestWorld world("\n3\n");
@@ -104,6 +105,17 @@ TEST(PeterTest, GauntletsFollowTheClass) {
         EXPECT_TRUE(world.EndsGame([&] { loop.Run(wooden_house); }));
         EXPECT_NE(world.Output().find(">\n\n" + std::string(c.shown)), std::string::npos) << c.group;
     }
+}
+
+// A long answer to "Pay Peter?" is read whole: what follows the word must
+// not answer the next question.
+TEST(PeterTest, TheRumoursAskForTheAmountOnItsOwnLine) {
+    TestWorld world("\n2\n\nyes I will pay you whatever you like old man\n100\n");
+    Player hero;
+    ScreenLoop loop(&hero);
+    EXPECT_TRUE(world.EndsGame([&] { loop.Run(wooden_house); }));
+    EXPECT_NE(world.Output().find("Peter: How much will you pay me?\n>Peter:\nThey say"), std::string::npos);
+    EXPECT_EQ(hero.GetGold(), 0);
 }
 
 }  // namespace
