@@ -60,62 +60,63 @@ std::tuple<int, int, int, int, bool> Vitals(const Player& h) {
     return {h.GetGold(), h.GetHP(), h.GetMP(), h.GetEnergy(), h.IsPoisoned()};
 }
 
-TEST(RockGolemTest, SlainFledAndWon) {
-    {
-        Player hero;
-        Prepare(hero, Hero::Weak);
-        const std::string out = Play(hero, Screen(tunnel, 2, 11), FightKeys(Hero::Weak) + "\n\n");
-        EXPECT_NE(out.find("You have been slain.\n" + P + "The Rock Golem has killed you!\n" + P + kCrossroads),
-                  std::string::npos);
-        EXPECT_EQ(Vitals(hero), std::tuple(500, 300, 10, 20, false));  // HasDied
-    }
-    {
-        Player hero;
-        Prepare(hero, Hero::Fleeing);
-        const std::string out = Play(hero, Screen(tunnel, 2, 11), FightKeys(Hero::Fleeing) + "\n");
-        EXPECT_NE(out.find("without being harmed.\n" + P +
-                           "You are just about to run away, when the Rock Golem\n"
-                           "sends a bunch of rocks falling at you. Haven't I told\n"
-                           "you never to run away during a boss fight? You died.\n" +
-                           P + kPlain),
-                  std::string::npos);
-        EXPECT_EQ(Vitals(hero), std::tuple(500, 300, 10, 20, true));  // the poison stays
-    }
-    {
-        Player hero;
-        Prepare(hero, Hero::Strong);
-        hero.SetStrength(3);
-        const std::string out = Play(hero, Screen(tunnel, 2, 11), FightKeys(Hero::Strong) + "\n\n");
-        EXPECT_NE(out.find("You got the Earth God Power!\n"
-                           "Your strength increases by 5!\n"
-                           "Your HP increases by 20!\n"
-                           "You slowly make your way out of the dungeon and back to the pond.\n" +
-                           P + kPond),
-                  std::string::npos);
-        EXPECT_TRUE(Holds(hero.GetInventory(), "Stone Key"));
-        const God_Power* earth = FindByName(hero.GetGodPower(), "Earth God Power");
-        ASSERT_NE(earth, nullptr);
-        EXPECT_EQ(earth->GetPower(), 20);
-        EXPECT_EQ(std::tuple(hero.GetStrength(), hero.GetMaxHP(), hero.GetHP(), hero.GetGold()),
-                  std::tuple(8, 320, 320, 51001));
-    }
-}
-
 // Into the field from its entrance: five steps north, one west.
 const std::string kToTheKnight = "1\n\n1\n\n1\n\n1\n\n1\n\n2\n\n";
 
-TEST(BlackKnightTest, EveryDefeatCostsHalfTheGoldAndEndsAtTheCrossroads) {
-    for (Hero kind : {Hero::Weak, Hero::Fleeing}) {
+// Each boss's defeat and flight: the words, where the hero lands, and what
+// it costs. Fleeing the golem is a death that leaves the poison; any defeat
+// by the knight costs half the gold and cures it.
+TEST(BossTest, DefeatsAndFlights) {
+    const struct {
+        Screen start;
+        const char* walk;
+        Hero kind;
+        std::string words;
+        const std::string& landing;
+        bool poisoned;
+    } cases[] = {
+        {Screen(tunnel, 2, 11), "", Hero::Weak, "You have been slain.\n" + P + "The Rock Golem has killed you!\n",
+         kCrossroads, false},
+        {Screen(tunnel, 2, 11), "", Hero::Fleeing,
+         "without being harmed.\n" + P + "You are just about to run away, when the Rock Golem\n"
+         "sends a bunch of rocks falling at you. Haven't I told\n"
+         "you never to run away during a boss fight? You died.\n",
+         kPlain, true},
+        {gldungeon, kToTheKnight.c_str(), Hero::Weak, "You have been slain.\n" + P + "The Black Knight has killed you!\n",
+         kCrossroads, false},
+        {gldungeon, kToTheKnight.c_str(), Hero::Fleeing,
+         "without being harmed.\n" + P + "The Black Knight has killed you!\n", kCrossroads, false},
+    };
+    for (const auto& c : cases) {
         Player hero;
-        Prepare(hero, kind);
-        const std::string out = Play(hero, gldungeon, kToTheKnight + FightKeys(kind) + "\n\n");
-        EXPECT_NE(out.find(P + "The Black Knight has killed you!\n" + P + kCrossroads), std::string::npos);
-        EXPECT_EQ(Vitals(hero), std::tuple(500, 300, 10, 20, false));
+        Prepare(hero, c.kind);
+        const std::string out = Play(hero, c.start, c.walk + FightKeys(c.kind) + "\n\n");
+        EXPECT_NE(out.find(c.words + P + c.landing), std::string::npos) << c.words;
+        EXPECT_EQ(Vitals(hero), std::tuple(500, 300, 10, 20, c.poisoned)) << c.words;
         EXPECT_FALSE(hero.GetGrasslands());
     }
 }
 
-TEST(BlackKnightTest, VictoryCompletesTheQuestAndTakesEveryStoneKey) {
+TEST(BossTest, TheGolemGivesTheKeyAndTheEarthGodPower) {
+    Player hero;
+    Prepare(hero, Hero::Strong);
+    hero.SetStrength(3);
+    const std::string out = Play(hero, Screen(tunnel, 2, 11), FightKeys(Hero::Strong) + "\n\n");
+    EXPECT_NE(out.find("You got the Earth God Power!\n"
+                       "Your strength increases by 5!\n"
+                       "Your HP increases by 20!\n"
+                       "You slowly make your way out of the dungeon and back to the pond.\n" +
+                       P + kPond),
+              std::string::npos);
+    EXPECT_TRUE(Holds(hero.GetInventory(), "Stone Key"));
+    const God_Power* earth = FindByName(hero.GetGodPower(), "Earth God Power");
+    ASSERT_NE(earth, nullptr);
+    EXPECT_EQ(earth->GetPower(), 20);
+    EXPECT_EQ(std::tuple(hero.GetStrength(), hero.GetMaxHP(), hero.GetHP(), hero.GetGold()),
+              std::tuple(8, 320, 320, 51001));
+}
+
+TEST(BossTest, TheKnightsDefeatCompletesTheQuestAndTakesEveryStoneKey) {
     Player hero;
     Prepare(hero, Hero::Strong);
     for (const char* name : {"Stone Key", "Grass", "Stone Key"}) {
