@@ -1,6 +1,5 @@
 #include "world/regions/grasslands/peter.h"
 
-#include <array>
 #include <cstdint>
 #include <iterator>
 #include <memory>
