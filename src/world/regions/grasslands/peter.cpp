@@ -2,11 +2,9 @@
 
 #include <cstdint>
 #include <iterator>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "abilities/special_attacks.h"
 #include "abilities/spells.h"
@@ -14,6 +12,7 @@
 #include "core/pause.h"
 #include "core/services.h"
 #include "model/player.h"
+#include "world/ability_shop.h"
 #include "world/place_menu.h"
 #include "world/purchase.h"
 #include "world/regions/grasslands/grasslands.h"
@@ -82,19 +81,14 @@ constexpr PotionOffer kPotions[] = {
 };
 
 // Peter sells spells and special attacks at the kinds' own values.
-template <typename Kind, typename Record>
-std::unique_ptr<Record> Make() {
-    return std::make_unique<Kind>();
-}
-
-constexpr std::unique_ptr<Spell> (*kSpells[])() = {
-    &Make<Magic_Bullet, Spell>, &Make<Soul_Charge, Spell>, &Make<Vesk_Song, Spell>,
-    &Make<Fusion, Spell>,       &Make<Parry, Spell>,       &Make<Head_Bash, Spell>,
+constexpr MakeAbility<Spell> kSpells[] = {
+    Offer<Spell, Magic_Bullet>, Offer<Spell, Soul_Charge>, Offer<Spell, Vesk_Song>,
+    Offer<Spell, Fusion>,       Offer<Spell, Parry>,       Offer<Spell, Head_Bash>,
 };
 
-constexpr std::unique_ptr<Special_Attack> (*kSpecialAttacks[])() = {
-    &Make<Cleave1, Special_Attack>,    &Make<Rampage, Special_Attack>,     &Make<Sweep, Special_Attack>,
-    &Make<Puncturing, Special_Attack>, &Make<Poison_Blade, Special_Attack>,
+constexpr MakeAbility<Special_Attack> kSpecialAttacks[] = {
+    Offer<Special_Attack, Cleave1>,    Offer<Special_Attack, Rampage>,     Offer<Special_Attack, Sweep>,
+    Offer<Special_Attack, Puncturing>, Offer<Special_Attack, Poison_Blade>,
 };
 
 constexpr int kLeastForRumours = 100;
@@ -287,52 +281,15 @@ Transition potionlist(Player* player) {
     return Stay();
 }
 
-// The spell and special-attack shops differ only in their offers and words.
-template <typename Record>
-struct AbilityShop {
-    std::span<std::unique_ptr<Record> (*const)()> offers;
-    const char* bought;     // before the name
-    const char* boughtEnd;  // after it
-    void (Player::*add)(const Record*);
-};
-
-template <typename Record>
-Transition SellAbilities(Player& hero, const AbilityShop<Record>& shop) {
-    std::vector<std::unique_ptr<Record>> offers;
-    for (auto make : shop.offers) offers.push_back(make());
-    const int size = static_cast<int>(offers.size());
-    for (int i = 0; i < size; ++i)
-        io() << i + 1 << ". " << offers[static_cast<std::size_t>(i)]->GetName()
-             << " - Price: " << offers[static_cast<std::size_t>(i)]->GetPrice() << "\n";
-    io() << "\n";
-    const ListChoice choice = ChooseFromList(size, -1);
-    if (choice.Cancelled()) return GoTo(wooden_house);
-    if (!choice.IsEntry()) {
-        io() << "\n";
-        return Stay();
-    }
-    const Record& offer = *offers[static_cast<std::size_t>(choice.number - 1)];
-    if (!CanPay(hero, offer.GetPrice())) {
-        io() << "You don't have enough money.\n";
-        wait();
-        return Stay();
-    }
-    io() << shop.bought << offer.GetName() << shop.boughtEnd;
-    Pay(hero, offer.GetPrice());
-    wait();
-    (hero.*shop.add)(&offer);  // one already held is replaced and refunded
-    return Stay();
-}
-
 Transition glspellshop(Player* player) {
-    static constexpr AbilityShop<Spell> kShop{kSpells, "You bought the spell ", ".\n", &Player::AddSpell};
-    return SellAbilities(*player, kShop);
+    static constexpr AbilityShopWords kWords{"You bought the spell ", ".\n", "You don't have enough money.\n"};
+    return SellAbilities<Spell>(*player, kSpells, kWords, GoTo(wooden_house));
 }
 
 Transition special_attack_store(Player* player) {
-    static constexpr AbilityShop<Special_Attack> kShop{kSpecialAttacks, "You bought the special attack ", "!\n",
-                                                       &Player::AddSpecialAttack};
-    return SellAbilities(*player, kShop);
+    static constexpr AbilityShopWords kWords{"You bought the special attack ", "!\n",
+                                             "You don't have enough money.\n"};
+    return SellAbilities<Special_Attack>(*player, kSpecialAttacks, kWords, GoTo(wooden_house));
 }
 
 }  // namespace
