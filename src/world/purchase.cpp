@@ -11,6 +11,11 @@ void Pay(Player& hero, std::int64_t total) {
     hero.SpendGold(static_cast<int>(total));  // not above the gold, so it fits
 }
 
+std::size_t ClassColumn(const Player& hero) {
+    const int group = hero.GetGroup();
+    return group >= 1 && group <= 5 ? static_cast<std::size_t>(group - 1) : 0;
+}
+
 Weapon GearOffer::AsWeapon() const {
     Weapon weapon;
     weapon.CreateWeapon(name, power, price);

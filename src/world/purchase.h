@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -19,6 +20,11 @@ bool CanPay(const Player& hero, std::int64_t total);
 
 // Takes a total that the hero can pay (CanPay); a negative total takes nothing.
 void Pay(Player& hero, std::int64_t total);
+
+// The column of a catalogue by class, 0 (Warrior) to 4 (Scout). A class
+// number outside 1 to 5 (only a damaged file holds one) shops as a Warrior,
+// the class every hero record starts as.
+std::size_t ClassColumn(const Player& hero);
 
 // One piece of a shop's catalogue of weapons or armour: the name, the price,
 // and the damage or protection it gives.

@@ -86,15 +86,27 @@ TEST(StatsTest, SaveWritesBothFilesOrSaysItFailedAndKeepsTheOldOnes) {
     EXPECT_EQ(world.ReadFile("Player.dll")->size(), 545u);
     EXPECT_EQ(world.ReadFile("Bank.dll"), std::string("\x0a\0\0\0", 4));
 
+    // A bank that cannot be replaced fails the whole save: the hero's file
+    // is not replaced either.
     world.WriteFile("Player.dll", "old hero");
-    world.WriteFile("Bank.dll", "old!");
-    for (const char* blocked : {"Player.dll.tmp", "Bank.dll.tmp"}) {
-        std::filesystem::create_directory(world.Dir() / blocked);
-        EXPECT_EQ(Pick(world, hero, "11"), "\n\n\nThe game could not be saved.\n\n\n\n") << blocked;
-        EXPECT_EQ(world.ReadFile("Bank.dll"), "old!");
-        std::filesystem::remove(world.Dir() / blocked);
-    }
-    EXPECT_EQ(world.ReadFile("Player.dll")->size(), 545u);  // the hero saved before the bank failed
+    std::filesystem::remove(world.Dir() / "Bank.dll");
+    std::filesystem::create_directory(world.Dir() / "Bank.dll");
+    EXPECT_EQ(Pick(world, hero, "11"), "\n\n\nThe game could not be saved.\n\n\n\n");
+    EXPECT_EQ(world.ReadFile("Player.dll"), "old hero");
+}
+
+// What used to be in the way of the temporary files: a link there was
+// written through, a directory there blocked every save.
+TEST(StatsTest, SaveNeitherWritesThroughALinkNorStopsAtADirectoryNamedLikeItsTemporaryFile) {
+    TestWorld world;
+    world.WriteFile("victim", "precious");
+    std::filesystem::create_symlink("victim", world.Dir() / "Player.dll.tmp");
+    std::filesystem::create_directory(world.Dir() / "Bank.dll.tmp");
+    Player hero;
+    EXPECT_EQ(Pick(world, hero, "11"), "\n\n\nGame Saved!\n\n\n\n");
+    EXPECT_EQ(world.ReadFile("victim"), "precious");
+    EXPECT_EQ(world.ReadFile("Player.dll")->size(), 545u);
+    EXPECT_EQ(world.ReadFile("Bank.dll")->size(), 4u);
 }
 
 }  // namespace
