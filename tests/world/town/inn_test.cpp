@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/inotify.h>
-#include <unistd.h>
 
 #include <climits>
-#include <filesystem>
-#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/game_dir.h"
 #include "core/screen.h"
+#include "core/services.h"
 #include "model/player.h"
 #include "support/test_world.h"
+#include "support/watched_files.h"
 #include "world/town/inn.h"
 #include "world/town/town.h"
 
@@ -46,28 +46,23 @@ std::string Int32(int v) {
     return {static_cast<char>(u), static_cast<char>(u >> 8), static_cast<char>(u >> 16), static_cast<char>(u >> 24)};
 }
 
-// The save files as they are replaced in a directory, in order.
-class Replacements {
+// The world's game directory over watched files, while this lives.
+class Watched {
 public:
-    explicit Replacements(const std::filesystem::path& dir) : fd_(inotify_init1(IN_NONBLOCK)) {
-        inotify_add_watch(fd_, dir.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE);
-    }
-    ~Replacements() { close(fd_); }
-    Names Take() const {
+    explicit Watched(const TestWorld& world) : dir_(world.Dir(), files), scope_(Services{.dir = &dir_}) {}
+    // The files whose replacement was tried since the last call, in order.
+    Names Replacements() {
         Names names;
-        alignas(inotify_event) char buffer[4096];
-        for (ssize_t n; (n = read(fd_, buffer, sizeof buffer)) > 0;)
-            for (const char* at = buffer; at < buffer + n;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(at);
-                const std::string name = event->len ? event->name : "";
-                if (name == "Player.dll" || name == "Bank.dll") names.push_back(name);
-                at += sizeof(inotify_event) + event->len;
-            }
+        for (const std::string& call : files.calls)
+            if (call.starts_with("rename ")) names.push_back(call.substr(call.rfind(' ') + 1));
+        files.calls.clear();
         return names;
     }
+    testing::WatchedFiles files;
 
 private:
-    int fd_;
+    GameDir dir_;
+    ServicesScope scope_;
 };
 
 void Bran(Player& hero, int gold, int bank) {
@@ -80,7 +75,7 @@ void Bran(Player& hero, int gold, int bank) {
 // each holds exactly what the hero holds.
 TEST(InnTest, EveryMoveSavesBothFilesTheGainingOneFirst) {
     TestWorld world;
-    Replacements replaced(world.Dir());
+    Watched watched(world);
     Player hero;
     Bran(hero, 100, 0);
     const struct { std::string typed; Names order; int gold, bank; } moves[] = {
@@ -94,13 +89,13 @@ TEST(InnTest, EveryMoveSavesBothFilesTheGainingOneFirst) {
                                                    : "Deposit Amount?\n>\n\n" + m.typed.substr(2, m.typed.size() - 4) +
                                                          " Gold Deposited\n";
         EXPECT_EQ(AtTheInn(world, hero, "6\n" + m.typed), counter + said + P + kMenu);
-        EXPECT_EQ(replaced.Take(), m.order) << m.typed;
+        EXPECT_EQ(watched.Replacements(), m.order) << m.typed;
         EXPECT_EQ(std::pair(hero.GetGold(), hero.GetBankAmount()), std::pair(m.gold, m.bank)) << m.typed;
         EXPECT_EQ(world.ReadFile("Bank.dll"), Int32(m.bank));
         const auto saved = world.ReadFile("Player.dll");
         ASSERT_TRUE(hero.Save());
         EXPECT_EQ(world.ReadFile("Player.dll"), saved) << "the player file is the whole hero";
-        replaced.Take();
+        watched.Replacements();
     }
     // A balance a damaged file left negative is cleared by the next deposit.
     Bran(hero, 10, -50);
@@ -108,34 +103,34 @@ TEST(InnTest, EveryMoveSavesBothFilesTheGainingOneFirst) {
     EXPECT_EQ(world.ReadFile("Bank.dll"), Int32(0));
 }
 
-// A file that cannot be replaced (a directory in its way stops root as well)
-// fails the move: the counter says so, the hero keeps what he had, and a file
-// already written is put back.
+// A file that cannot be replaced fails the move: the counter says so, the
+// hero keeps what he had, and a file already replaced is put back.
 TEST(InnTest, AMoveThatCannotBeSavedIsUndone) {
-    const std::string deposit = "Deposit Amount?\n>\n\nThe banker shakes his head: the bank's books could not be saved.\n"
-                                "Nothing was deposited; your gold is still in your inventory.\n";
-    const std::string withdraw = "Withdraw Amount?\n>\n\nThe banker shakes his head: the bank's books could not be saved.\n"
-                                 "Nothing was withdrawn; your gold is still in the bank.\n";
-    const struct { std::string typed, blocked, said; Names order; } cases[] = {
-        {"2\n30\n\n", "Bank.dll", deposit, {}},
-        {"2\n30\n\n", "Player.dll", deposit, {"Bank.dll", "Bank.dll"}},
-        {"1\n30\n\n", "Player.dll", withdraw, {}},
-        {"1\n30\n\n", "Bank.dll", withdraw, {"Player.dll", "Player.dll"}},
+    const std::string sorry = "The banker shakes his head: the bank's books could not be saved.\n";
+    const std::string deposit = "Deposit Amount?\n>\n\n" + sorry + "Nothing was deposited; your gold is still in your inventory.\n";
+    const std::string withdraw = "Withdraw Amount?\n>\n\n" + sorry + "Nothing was withdrawn; your gold is still in the bank.\n";
+    const struct { std::string typed; int failing; std::string said; Names tried; } cases[] = {
+        {"2\n30\n\n", 1, deposit, {"Bank.dll"}},
+        {"2\n30\n\n", 2, deposit, {"Bank.dll", "Player.dll", "Bank.dll"}},
+        {"1\n30\n\n", 1, withdraw, {"Player.dll"}},
+        {"1\n30\n\n", 2, withdraw, {"Player.dll", "Bank.dll", "Player.dll"}},
     };
     for (const auto& c : cases) {
         TestWorld world;
         Player hero;
         Bran(hero, 100, 50);
         ASSERT_TRUE(hero.Save() && hero.SaveBank());
-        const std::string other = c.blocked == "Bank.dll" ? "Player.dll" : "Bank.dll";
-        const auto kept = world.ReadFile(other);
-        std::filesystem::remove(world.Dir() / c.blocked);
-        std::filesystem::create_directories(world.Dir() / c.blocked / "in the way");
-        Replacements replaced(world.Dir());
-        EXPECT_EQ(AtTheInn(world, hero, "6\n" + c.typed), Counter(hero) + c.said + P + kMenu);
-        EXPECT_EQ(std::pair(hero.GetGold(), hero.GetBankAmount()), std::pair(100, 50)) << c.typed << c.blocked;
-        EXPECT_EQ(replaced.Take(), c.order) << c.typed << c.blocked;
-        EXPECT_EQ(world.ReadFile(other), kept) << c.typed << c.blocked;
+        const auto heroFile = world.ReadFile("Player.dll");
+        const auto bankFile = world.ReadFile("Bank.dll");
+        Watched watched(world);
+        watched.files.failKind = "rename";
+        watched.files.failNumber = c.failing;
+        const std::string label = c.typed.substr(0, 1) + "/" + std::to_string(c.failing);
+        EXPECT_EQ(AtTheInn(world, hero, "6\n" + c.typed), Counter(hero) + c.said + P + kMenu) << label;
+        EXPECT_EQ(std::pair(hero.GetGold(), hero.GetBankAmount()), std::pair(100, 50)) << label;
+        EXPECT_EQ(watched.Replacements(), c.tried) << label;
+        EXPECT_EQ(world.ReadFile("Player.dll"), heroFile) << label;
+        EXPECT_EQ(world.ReadFile("Bank.dll"), bankFile) << label;
     }
 }
 
@@ -180,36 +175,6 @@ TEST(InnTest, TheCalculatorShowsThe32BitProduct) {
         EXPECT_NE(out.find(std::string("You look on the screen: ") + c.shown + "\n" + P + "You walk upstairs"),
                   std::string::npos)
             << out;
-    }
-}
-
-// The bar, the room and the old man: what each takes and gives.
-TEST(InnTest, DrinksRoomsAndTheOldMan) {
-    struct Case { std::string typed, said; int gold, hp, goldAfter, hpAfter; bool cured; };
-    const std::string hint = "2\n\n\n4\n\n\n1\n";
-    const std::string asked = "with that.\nHow much will you give me?\n>";
-    const Case cases[] = {
-        {"1\nyes\n\n", "You feel slightly regenerated.\n", 5, 38, 0, 40, false},
-        {"5\ny\n\n", "free to stay in my inn. \n" + P + kMenu, 9, 1, 9, 1, false},
-        {"5\ny\n\n\n", "Later on, you wake up all regenerated.\n", 10, 1, 0, 40, true},
-        {hint + "5\n\n", asked + "That's too little, forget about it.\n", 9, 40, 9, 40, false},
-        {hint + "10\n\n", asked + "You don't have enough money.\n" + P + "The old man", 9, 40, 9, 40, false},
-        {hint + "10\n\n\n\n", "10 coins is enough, ok, I'll tell ya.\n", 10, 40, 0, 40, false},
-        {hint + "-3\n0\n", asked + "\nHow much will you give me?\n>>", 9, 40, 9, 40, false},
-        {"2\n\n\n1\n\n\n\n\n", "That wasn't such a good idea...\n", 7, 11, 7, 1, false},
-        {"2\n\n\n1\n\n\n", "quite strong.\n\n\nYou are dead.\n" + P + "\n\n\n\nYou stand where", 7, 10, 3, 40, true},
-    };
-    for (const Case& c : cases) {
-        TestWorld world;
-        Player hero;
-        Bran(hero, c.gold, 0);
-        hero.SetMaxHP(40);
-        hero.SetHP(c.hp);
-        hero.SetPoisoned(true);
-        const std::string out = AtTheInn(world, hero, c.typed);
-        EXPECT_NE(out.find(c.said), std::string::npos) << c.typed << "\n" << out;
-        EXPECT_EQ(std::pair(hero.GetGold(), hero.GetHP()), std::pair(c.goldAfter, c.hpAfter)) << c.typed;
-        EXPECT_EQ(hero.IsPoisoned(), !c.cured) << c.typed;
     }
 }
 
