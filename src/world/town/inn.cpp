@@ -47,7 +47,11 @@ constexpr PlaceEntry kMenu[] = {
     {.number = 4, .label = "4.Go Upstairs\n", .then = Open(innupstairs)},
     {.number = 5, .label = "5.Rent A Room\n", .then = Open(rentaroom)},
     {.number = 6, .label = "6.Access Your Bank\n", .then = Open(bank)},
-    {.number = 7, .label = "7.Back To town\n", .text = "You head back to town.\n", .pause = true, .then = ReturnTo(town)},
+    {.number = 7,
+     .label = "7.Back To town\n",
+     .text = "You head back to town.\n",
+     .pause = true,
+     .then = ReturnTo(town)},
 };
 
 // The menu, shown again whenever a sub-screen hands control back.

@@ -78,17 +78,14 @@ TEST(InnTest, EveryMoveSavesBothFilesTheGainingOneFirst) {
     Watched watched(world);
     Player hero;
     Bran(hero, 100, 0);
-    const struct { std::string typed; Names order; int gold, bank; } moves[] = {
-        {"2\n60\n\n", {"Bank.dll", "Player.dll"}, 40, 60},
-        {"1\n60\n\n", {"Player.dll", "Bank.dll"}, 100, 0},  // all of it
-        {"2\n100\n\n", {"Bank.dll", "Player.dll"}, 0, 100},
+    const struct { std::string typed, said; Names order; int gold, bank; } moves[] = {
+        {"2\n60\n\n", "Deposit Amount?\n>\n\n60 Gold Deposited\n", {"Bank.dll", "Player.dll"}, 40, 60},
+        {"1\n60\n\n", "Withdraw Amount?\n>\n\n60 Gold Withdrawn\n", {"Player.dll", "Bank.dll"}, 100, 0},  // all of it
+        {"2\n100\n\n", "Deposit Amount?\n>\n\n100 Gold Deposited\n", {"Bank.dll", "Player.dll"}, 0, 100},
     };
     for (const auto& m : moves) {
-        const std::string counter = Counter(hero);
-        const std::string said = m.typed[0] == '1' ? "Withdraw Amount?\n>\n\n60 Gold Withdrawn\n"
-                                                   : "Deposit Amount?\n>\n\n" + m.typed.substr(2, m.typed.size() - 4) +
-                                                         " Gold Deposited\n";
-        EXPECT_EQ(AtTheInn(world, hero, "6\n" + m.typed), counter + said + P + kMenu);
+        const std::string counter = Counter(hero);  // before the move
+        EXPECT_EQ(AtTheInn(world, hero, "6\n" + m.typed), counter + m.said + P + kMenu);
         EXPECT_EQ(watched.Replacements(), m.order) << m.typed;
         EXPECT_EQ(std::pair(hero.GetGold(), hero.GetBankAmount()), std::pair(m.gold, m.bank)) << m.typed;
         EXPECT_EQ(world.ReadFile("Bank.dll"), Int32(m.bank));
@@ -107,8 +104,10 @@ TEST(InnTest, EveryMoveSavesBothFilesTheGainingOneFirst) {
 // hero keeps what he had, and a file already replaced is put back.
 TEST(InnTest, AMoveThatCannotBeSavedIsUndone) {
     const std::string sorry = "The banker shakes his head: the bank's books could not be saved.\n";
-    const std::string deposit = "Deposit Amount?\n>\n\n" + sorry + "Nothing was deposited; your gold is still in your inventory.\n";
-    const std::string withdraw = "Withdraw Amount?\n>\n\n" + sorry + "Nothing was withdrawn; your gold is still in the bank.\n";
+    const std::string deposit =
+        "Deposit Amount?\n>\n\n" + sorry + "Nothing was deposited; your gold is still in your inventory.\n";
+    const std::string withdraw =
+        "Withdraw Amount?\n>\n\n" + sorry + "Nothing was withdrawn; your gold is still in the bank.\n";
     const struct { std::string typed; int failing; std::string said; Names tried; } cases[] = {
         {"2\n30\n\n", 1, deposit, {"Bank.dll"}},
         {"2\n30\n\n", 2, deposit, {"Bank.dll", "Player.dll", "Bank.dll"}},
