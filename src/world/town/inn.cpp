@@ -108,15 +108,15 @@ Transition oldman(Player*) {
     return GoTo(oldmanprompt);
 }
 
-Transition oldmanblow(Player* player) {
+Transition OldManBlow(Player& hero) {
     io() << "Ha! You better back off!\n";
     wait();
     io() << "The old man jumps for you, and hits you on the head...he is quite strong.\n";
-    player->LoseHP(kBlowDamage);
-    if (player->GetHP() <= 0) {
+    hero.LoseHP(kBlowDamage);
+    if (hero.GetHP() <= 0) {
         io() << "\n\n"
                 "You are dead.\n";
-        player->HasDied();
+        hero.HasDied();
         wait();
         return ReturnTo(crossroads);
     }
@@ -128,7 +128,7 @@ Transition oldmanblow(Player* player) {
     return ReturnTo(inn);
 }
 
-Transition oldmandrink() {
+Transition OldManDrink() {
     io() << "Well, if you wanted a drink so badly, then go get one at the bar.\n";
     wait();
     io() << "1. But I have no money!\n"
@@ -180,7 +180,7 @@ Transition oldmanoffer(Player* player) {
     return GoTo(oldman);
 }
 
-Transition oldmantreasure() {
+Transition OldManTreasure() {
     io() << "Yes, I remember there is...ain't nothin' better like gold, and tons of it.\n";
     wait();
     io() << "Try huntin' monsters...ahhh that's all I can tell you...for now.\n";
@@ -203,14 +203,14 @@ Transition oldmanprompt(Player* player) {
     io().Prompt();
     const std::string answer = io().ExtractWord();
     io().DiscardChar();
-    if (answer == "1") return oldmanblow(player);
-    if (answer == "2") return oldmandrink();
+    if (answer == "1") return OldManBlow(*player);
+    if (answer == "2") return OldManDrink();
     if (answer == "3") {
         io() << "What am I looking at? It is you who is looking at someone.\n";
         wait();
         return GoTo(oldman);
     }
-    if (answer == "4") return oldmantreasure();
+    if (answer == "4") return OldManTreasure();
     if (answer == "5") {
         io() << "Ok then, bye.\n";
         wait();
@@ -353,7 +353,7 @@ void Refuse(const char* why) {
     wait();
 }
 
-void withdraw(Player& hero) {
+void Withdraw(Player& hero) {
     if (hero.GetBankAmount() <= 0) return Refuse("You have no gold in your bank!\n");
     const int amount = AskAmount("Withdraw Amount?\n", "You can only withdraw 1 gold coin or more!\n");
     if (amount == 0) return;
@@ -371,7 +371,7 @@ void withdraw(Player& hero) {
     wait();
 }
 
-void deposit(Player& hero) {
+void Deposit(Player& hero) {
     if (hero.GetGold() <= 0) return Refuse("You don't have any gold on hand!\n");
     const int amount = AskAmount("Deposit Amount?\n", "You can only deposit 1 gold coin or more!\n");
     if (amount == 0) return;
@@ -401,8 +401,8 @@ Transition bank(Player* player) {
     io().Prompt();
     const char key = io().ReadChar();
     io() << "\n\n";
-    if (key == '1') withdraw(*player);
-    if (key == '2') deposit(*player);
+    if (key == '1') Withdraw(*player);
+    if (key == '2') Deposit(*player);
     return Back();
 }
 

@@ -202,10 +202,10 @@ Transition start(Player* player) {
 
 Transition mentoroptions(Player* player);
 
-Transition hire(Player* player, const char* words) {
+Transition Hire(Player& hero, const char* words) {
     io() << words;
-    player->SpendGold(kFee);  // never refused: a hero short of the fee pays what he has
-    io() << "You now have " << player->GetGold() << " gold left.\n";
+    hero.SpendGold(kFee);  // never refused: a hero short of the fee pays what he has
+    io() << "You now have " << hero.GetGold() << " gold left.\n";
     wait();
     return GoTo(start);
 }
@@ -222,7 +222,7 @@ Transition case3(Player* player) {
             "that, and you should too. Now are you going to hire me or not?(y/n)\n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (IsYes(answer)) return hire(player, "You give the man your money, he is now your mentor.\n");
+    if (IsYes(answer)) return Hire(*player, "You give the man your money, he is now your mentor.\n");
     if (IsNo(answer)) {
         io() << "You decide not to hire a mentor.\n";
         wait();
@@ -258,7 +258,7 @@ Transition mentoroptions(Player* player) {
     case '1':
         return GoTo(case1);
     case '2':
-        return hire(player, "You hand the man 500 coins, he is now your mentor.\n");
+        return Hire(*player, "You hand the man 500 coins, he is now your mentor.\n");
     case '3':
         return GoTo(case3);
     case '4':
