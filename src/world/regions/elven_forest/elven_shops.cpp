@@ -94,6 +94,7 @@ Transition bowlist(Player* player) {
 // --- The arena. ---
 
 Transition arenamenu(Player* player) {
+    io() << "\n";
     ShowMenu(kArena, *player);
     io().Prompt();
     const char key = io().ReadChar();
@@ -102,15 +103,15 @@ Transition arenamenu(Player* player) {
 }
 
 Transition arenaspells(Player* player) {
-    static constexpr AbilityShopWords kWords{"Elf Master:\nYou have learned the spell ", ". Use it wisely.\n",
-                                             "Elf Master:\nYou do not have enough gold to learn that spell.\n"};
+    static constexpr AbilityShopWords kWords{"\n\nElf Master:\nYou have learned the spell ", ". Use it wisely.\n",
+                                             "\n\nElf Master:\nYou do not have enough gold to learn that spell.\n"};
     return SellAbilities<Spell>(*player, kSpells, kWords, GoTo(arenamenu));
 }
 
 Transition arenaspecialattacks(Player* player) {
     static constexpr AbilityShopWords kWords{
-        "Elf Master:\nYou have learned the special attack ", ". Use it wisely.\n",
-        "Elf Master:\nYou do not have enough gold to learn that special attack.\n"};
+        "\n\nElf Master:\nYou have learned the special attack ", ". Use it wisely.\n",
+        "\n\nElf Master:\nYou do not have enough gold to learn that special attack.\n"};
     return SellAbilities<Special_Attack>(*player, kSpecialAttacks, kWords, GoTo(arenamenu));
 }
 
