@@ -7,6 +7,7 @@
 #                                 vroengard castle runeking peace king
 #   SPELLS                        lines of name|price|power|mpcost|type
 #   POTIONS                       lines of name|price|hprestore|mprestore|amount
+#   ITEMS                         lines of name|price (the inventory)
 #   BANK                          the bank balance
 
 int32() {
@@ -51,7 +52,16 @@ write_hero() {
         else
             int32 0
         fi
-        int32 0; int32 0; int32 0                                  # items, god powers, blessings
+        if [ -n "${ITEMS:-}" ]; then
+            int32 "$(printf '%s\n' "$ITEMS" | wc -l)"
+            local iname iprice
+            while IFS='|' read -r iname iprice; do
+                text36 "$iname"; int32 "$iprice"
+            done <<<"$ITEMS"
+        else
+            int32 0
+        fi
+        int32 0; int32 0                                           # god powers, blessings
         if [ -n "${SPELLS:-}" ]; then
             int32 "$(printf '%s\n' "$SPELLS" | wc -l)"
             local name price power mpcost type

@@ -9,7 +9,9 @@
 #include "crafting/smithing.h"
 #include "model/player.h"
 #include "world/place_menu.h"
+#include "world/regions/elven_forest/elven_forest.h"
 #include "world/regions/grasslands/grasslands.h"
+#include "world/regions/ocean_city/ocean_city.h"
 #include "world/stats.h"
 #include "world/town/town.h"
 #include "world/town/training_arena.h"
@@ -187,7 +189,8 @@ constexpr PlaceEntry kMenu[] = {
      "At the bottom a tunnel of glass opens before you, and beyond it,\n"
      "under the sea itself, shine the lights of a great city.\n"
      "Welcome to the Ocean City Of Narshia.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(ocean_city)},
     {.number = 9,
      .label = "9.Rainforest\n",
      .text = "\n\n"
@@ -215,7 +218,8 @@ constexpr PlaceEntry kMenu[] = {
      "Deep among the trees lies their village, and all around you\n"
      "Elven workers are busy cutting, carrying and building.\n"
      "They stop and look at you as you walk in.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(elven_forest)},
     {.number = 13,
      .label = "13.Swamplands Of Marshia\n",
      .listed = AfterElvenForest,
