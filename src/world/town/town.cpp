@@ -6,6 +6,7 @@
 #include "world/place_menu.h"
 #include "world/town/armory.h"
 #include "world/town/blacksmith.h"
+#include "world/town/castle.h"
 #include "world/town/crossroads.h"
 #include "world/town/archery_shop.h"
 #include "world/town/potion_shop.h"
@@ -67,7 +68,8 @@ constexpr PlaceEntry kMenu[] = {
     {.number = 10,
      .label = "10.Castle\n",
      .text = "You walk into the castle.\n",
-     .pause = true},
+     .pause = true,
+     .then = Open(castle)},
     {.number = 11,
      .label = "11.Back To Village\n",
      .text = "You walk back to the little village.\n",
