@@ -23,7 +23,12 @@ constexpr int kChamberLevel = 10;
 constexpr int kTableGold = 1000;
 constexpr int kTrapDamage = 50;
 
-bool Yes(const std::string& word) { return word == "y" || word == "yes"; }
+// A y/n answer, and the two line ends every answer is followed by.
+bool AnswersYes() {
+    const std::string word = io().ReadWord();
+    io() << "\n\n";
+    return word == "y" || word == "yes";
+}
 
 // --- The Sword Training Arena. ---
 
@@ -108,7 +113,7 @@ Transition BuyMeat(Player& hero) {
     io() << "Chef:\n"
             "Want to buy some meat for only 10 coins each?(y/n)\n";
     io().Prompt();
-    if (!Yes(io().ReadWord())) return Stay();
+    if (!AnswersYes()) return Stay();
     if (!CanPay(hero, kMeatPrice)) {
         io() << "You don't have enough money.\n";
         wait();
@@ -159,7 +164,7 @@ Transition royalchamber(Player* player) {
             "On the table lies a pile of 1,000 gold coins.\n\n"
             "Take the gold? (y/n)\n";
     io().Prompt();
-    if (!Yes(io().ReadWord())) {
+    if (!AnswersYes()) {
         io() << "You leave the gold where it is.\n";
         wait();
         return Back();

@@ -32,10 +32,9 @@ TEST(TownTest, NumbersOutsideTheMenuOnlyBringBackTheBarePrompt) {
 }
 
 TEST(TownTest, PlacesNotOpenYetSayTheirArrivalAndBringBackThePrompt) {
-    EXPECT_EQ(AfterTheMenu("8\n\n9\n\n10\n\n"),
+    EXPECT_EQ(AfterTheMenu("8\n\n9\n\n"),
               "\n\nYou walk into the workshop, people are in there working.\n" + P + ">" +
-                  "\n\nYou go into the castle in the town, which is quite close.\n" + P + ">" +
-                  "\n\nYou walk into the castle.\n" + P + ">");
+                  "\n\nYou go into the castle in the town, which is quite close.\n" + P + ">");
 }
 
 }  // namespace
