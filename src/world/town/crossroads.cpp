@@ -9,6 +9,7 @@
 #include "crafting/smithing.h"
 #include "model/player.h"
 #include "world/place_menu.h"
+#include "world/regions/boat_dock/boat_dock.h"
 #include "world/regions/elven_forest/elven_forest.h"
 #include "world/regions/grasslands/grasslands.h"
 #include "world/regions/ocean_city/ocean_city.h"
@@ -270,7 +271,8 @@ constexpr PlaceEntry kMenu[] = {
      .listed = DockOpen,
      .text = "You walk towards the boat dock, where you see a sailor\n"
      "standing.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(boatdock)},
     {.number = 19,
      .label = "19.Night Ceremony\n",
      .listed = CeremonyOpen,

@@ -7,6 +7,7 @@
 #include "world/place_menu.h"
 #include "world/town/armory.h"
 #include "world/town/blacksmith.h"
+#include "world/town/castle.h"
 #include "world/town/crossroads.h"
 #include "world/town/inn.h"
 #include "world/town/mentor.h"
@@ -73,7 +74,8 @@ constexpr PlaceEntry kMenu[] = {
     {.number = 10,
      .label = "10.Castle\n",
      .text = "You walk into the castle.\n",
-     .pause = true},
+     .pause = true,
+     .then = Open(castle)},
     {.number = 11,
      .label = "11.Back To Village\n",
      .text = "You walk back to the little village.\n",
