@@ -7,6 +7,9 @@
 #                                 vroengard castle runeking peace king
 #   SPELLS                        lines of name|price|power|mpcost|type
 #   POTIONS                       lines of name|price|hprestore|mprestore|amount
+#   ITEMS                         lines of name|price (inventory items)
+#   GODPOWERS                     lines of name|power
+#   BLESSINGS                     lines of name|value
 #   BANK                          the bank balance
 
 int32() {
@@ -23,6 +26,20 @@ byte() {
 text36() {
     printf '%s' "$1"
     head -c $((36 - ${#1})) /dev/zero
+}
+
+# A counted list of name|value lines (none when empty), as the inventory,
+# god powers and blessings are stored.
+named_values() {
+    if [ -z "$1" ]; then
+        int32 0
+        return
+    fi
+    int32 "$(printf '%s\n' "$1" | wc -l)"
+    local name value
+    while IFS='|' read -r name value; do
+        text36 "$name"; int32 "$value"
+    done <<<"$1"
 }
 
 write_hero() {
@@ -51,7 +68,9 @@ write_hero() {
         else
             int32 0
         fi
-        int32 0; int32 0; int32 0                                  # items, god powers, blessings
+        named_values "${ITEMS:-}"
+        named_values "${GODPOWERS:-}"
+        named_values "${BLESSINGS:-}"
         if [ -n "${SPELLS:-}" ]; then
             int32 "$(printf '%s\n' "$SPELLS" | wc -l)"
             local name price power mpcost type
