@@ -100,3 +100,22 @@ stored_byte() {
 store_int() {
     int32 "$2" | dd of=Player.dll bs=1 seek="$1" conv=notrunc status=none
 }
+
+# The names stored in one of Player.dll's lists (potions, items, godpowers,
+# blessings, spells or specials), one a line, in the file's order.
+stored_names() {
+    local lists=(potions items godpowers blessings spells specials) sizes=(52 40 40 40 52 52)
+    local offset=521 i j count
+    for i in 0 1 2 3 4 5; do
+        count=$(stored_int "$offset")
+        offset=$((offset + 4))
+        if [ "${lists[i]}" = "$1" ]; then
+            for ((j = 0; j < count; j++)); do
+                dd if=Player.dll bs=1 skip=$((offset + j * sizes[i])) count=36 status=none | tr -d '\0'
+                echo
+            done
+            return
+        fi
+        offset=$((offset + count * sizes[i]))
+    done
+}
