@@ -20,10 +20,11 @@ using testing::WinKeys;
 // The whole path with a champion who opens the red and the blue door before
 // the green one: the fights come in order with their groups whole (the
 // poisoned termites die of their poison in the fifth round), every answer
-// to the stone is wrong, and the Shadow Spirit's fall completes the quest.
+// to the stone is wrong, and the Shadow Spirit's fall completes the quest,
+// which the status screen at the crossroads then saves.
 TEST(GraveyardTest, TheWholePathInOrder) {
     const std::string input = "y\n" + WinKeys(1) + WinKeys(6) + WinKeys(5) + WinKeys(80, 5) + "137\n" + Pauses(4) +
-                              WinKeys(36) + WinKeys(1) + "1\n\n2\n\n3\n\n" + WinKeys(1) + Pauses(4);
+                              WinKeys(36) + WinKeys(1) + "1\n\n2\n\n3\n\n" + WinKeys(1) + Pauses(4) + "3\n\n11\n0\n\n";
     TestWorld world(input);
     Player hero;
     MakeChampion(hero);
@@ -56,7 +57,9 @@ TEST(GraveyardTest, TheWholePathInOrder) {
         ASSERT_NE(found, std::string::npos) << step;
         at = found + step.size();
     }
-    EXPECT_TRUE(hero.GetGraveyard());
+    const auto saved = world.ReadFile("Player.dll");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ((*saved)[206], 1);  // the graveyard's flag
     EXPECT_TRUE(Holds(hero.GetBlessings(), "The Bringer Of Light"));
     EXPECT_TRUE(Holds(hero.GetGodPower(), "The Power Of The Shadows"));
     // Every monster of the path paid its gold, the termites too.

@@ -169,10 +169,14 @@ Transition ThroughTheSphere(Player& hero) {
     io() << "You touch the crystal sphere. Everything turns white, and when\n"
             "you can see again, the Rune King stands before you.\n";
     wait();
-    FightOne(hero, kRuneKing);
+    const bool won = FightOne(hero, kRuneKing) == FightResult::Won;
     hero.RestoreAll();
-    io() << "You wake up on the floor of the library, healed, with the\n"
-            "professor bending over you.\n";
+    if (won)
+        io() << "The Rune King breaks apart into shadows, and the sphere throws\n"
+                "you back into the library, where the professor helps you up.\n";
+    else
+        io() << "You wake up on the floor of the library, healed, with the\n"
+                "professor bending over you.\n";
     wait();
     io() << "Professor:\n"
             "Just as I feared. What you faced there was only the shadow that\n"
