@@ -12,6 +12,10 @@
 #include "world/regions/boat_dock/boat_dock.h"
 #include "world/regions/elven_forest/elven_forest.h"
 #include "world/regions/grasslands/grasslands.h"
+#include "world/regions/graveyard.h"
+#include "world/regions/heaven/heaven.h"
+#include "world/regions/hellfire.h"
+#include "world/regions/mountain.h"
 #include "world/regions/ocean_city/ocean_city.h"
 #include "world/stats.h"
 #include "world/town/town.h"
@@ -247,12 +251,14 @@ constexpr PlaceEntry kMenu[] = {
      "still, and at the top of the highest one you see two great\n"
      "gates, shining with light.\n"
      "You have reached the Gates Of Heaven.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(heaven)},
     {.number = 15,
      .label = "15.Graveyard Of Spirits\n",
      .listed = GraveyardOpen,
      .text = "You walk towards a dark path, and enter the graveyard.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(graveyard)},
     {.number = 16,
      .label = "16.Mountain Of The Glowing Crystal\n",
      .listed = MountainOpen,
@@ -260,12 +266,14 @@ constexpr PlaceEntry kMenu[] = {
      "At its top shines a great crystal, and it is said that deep inside\n"
      "the mountain lies the Sword Of Eldmyrs, waiting for the one\n"
      "who is worthy to carry it.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(mountainquest)},
     {.number = 17,
      .label = "17.The Bottomless Abyss Of Hell Fire\n",
      .listed = AbyssOpen,
      .text = "You enter the Hell Fire Abyss.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(hellfireabyss)},
     {.number = 18,
      .label = "18.Boat Dock\n",
      .listed = DockOpen,
