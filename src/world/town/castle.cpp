@@ -8,7 +8,7 @@
 #include "world/encounter.h"
 #include "world/place_menu.h"
 #include "world/purchase.h"
-#include "world/quest_gear.h"
+#include "world/quest_rewards.h"
 #include "world/town/crossroads.h"
 #include "world/town/sword_master.h"
 #include "world/town/town.h"
@@ -44,8 +44,7 @@ Transition Spar(Player& hero) {
 }
 
 Transition ReturnHeavenGear(Player& hero) {
-    EquipWeapon(hero, kSwordOfLight);
-    EquipArmor(hero, kMagicArmor);
+    WearLightGear(hero);
     io() << "Sword Master:\n"
             "Here you are, I kept it all safe for you.\n"
             "You equip the Sword Of Light and the Magic Armor again.\n";
@@ -54,7 +53,7 @@ Transition ReturnHeavenGear(Player& hero) {
 }
 
 Transition ReturnEldmyrsSword(Player& hero) {
-    EquipWeapon(hero, kSwordOfEldmyrs);
+    WearEldmyrsSword(hero);
     io() << "Sword Master:\n"
             "Here you are. Treat it well, there is no other blade like it.\n"
             "You equip the Sword Of Eldmyrs again.\n";
@@ -63,7 +62,7 @@ Transition ReturnEldmyrsSword(Player& hero) {
 }
 
 Transition ReturnEldmyrsArmor(Player& hero) {
-    EquipArmor(hero, kEldmyrsArmor);
+    WearEldmyrsArmor(hero);
     io() << "Sword Master:\n"
             "Here you are, every piece of it.\n"
             "You equip the Eldmyrs Armor again.\n";
