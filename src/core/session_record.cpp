@@ -71,7 +71,7 @@ std::string RecordProblem(std::string_view line) {
     }
     if (kind == "idle") {
         const std::optional<std::int64_t> looks = text ? ParseWhole(*text) : std::nullopt;
-        if (!looks || *looks < 0) return "holds a count of looks for a key that is not a whole number";
+        if (!looks || *looks < 0) return "holds an idle count that is not a whole number of 0 or more";
         return "";
     }
     return "is not a record this game knows";

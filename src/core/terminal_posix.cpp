@@ -52,6 +52,8 @@ void Catch(int signal) {
     struct sigaction mine {};
     mine.sa_handler = signal == SIGTSTP ? OnStop : OnEnding;
     mine.sa_mask = HandledSet();
+    // A read or write stopped by Ctrl-Z goes on when the game continues.
+    mine.sa_flags = SA_RESTART;
     ::sigaction(signal, &mine, nullptr);
 }
 

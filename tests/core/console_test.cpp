@@ -4,10 +4,12 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 #include "core/fd_stream.h"
 #include "core/pause.h"
 #include "core/services.h"
+#include "support/held_keys.h"
 #include "support/test_world.h"
 
 namespace vaskarn {
@@ -182,6 +184,41 @@ TEST(HelpersTest, DrawReducesModuloAndNeverDividesByZero) {
     EXPECT_EQ(Draw(0), 0);  // no draw is taken from an empty range
     EXPECT_EQ(Draw(-3), 0);
     EXPECT_EQ(world.scripted.draws, 1);
+}
+
+// Without a key source the whole input is there: each key is its next
+// character, line ends too, and one is waiting while any is unread.
+TEST(ConsoleKeysTest, KeysAreTheNextCharactersAndALookLeavesThemWaiting) {
+    TestWorld world("a\nb");
+    EXPECT_EQ(getch(), 'a');
+    EXPECT_EQ(getch(), '\n');
+    EXPECT_TRUE(kbhit());
+    EXPECT_TRUE(kbhit());
+    EXPECT_EQ(io().ReadWord(), "b");
+    EXPECT_TRUE(world.EndsGame([] { kbhit(); }));  // a counter never outruns the input
+    EXPECT_TRUE(world.EndsGame([] { getch(); }));
+}
+
+// Single-key mode is switched on once however deeply it is asked for, and
+// off again when the last use ends, also when the game ends meanwhile.
+TEST(ConsoleKeysTest, SingleKeyModeNestsAndEndsWithTheGame) {
+    TestWorld world("kz");
+    testing::HeldKeys keys;
+    keys.idles = {2};
+    io().UseKeys(&keys);
+    {
+        const Console::SingleKeyMode outer = io().SingleKeys();
+        EXPECT_FALSE(kbhit());
+        EXPECT_FALSE(kbhit());
+        EXPECT_TRUE(kbhit());
+        EXPECT_EQ(getch(), 'k');
+        EXPECT_EQ(std::pair(keys.ons, keys.offs), std::pair(1, 0));
+    }
+    EXPECT_EQ(keys.offs, 1);
+    EXPECT_EQ(getch(), 'z');
+    EXPECT_TRUE(world.EndsGame([] { getch(); }));
+    EXPECT_EQ(std::pair(keys.ons, keys.offs), std::pair(3, 3));
+    io().UseKeys(nullptr);
 }
 
 
