@@ -4,12 +4,10 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
-#include <utility>
 
 #include "core/fd_stream.h"
 #include "core/pause.h"
 #include "core/services.h"
-#include "support/held_keys.h"
 #include "support/test_world.h"
 
 namespace vaskarn {
@@ -198,29 +196,6 @@ TEST(ConsoleKeysTest, KeysAreTheNextCharactersAndALookLeavesThemWaiting) {
     EXPECT_TRUE(world.EndsGame([] { kbhit(); }));  // a counter never outruns the input
     EXPECT_TRUE(world.EndsGame([] { getch(); }));
 }
-
-// Single-key mode is switched on once however deeply it is asked for, and
-// off again when the last use ends, also when the game ends meanwhile.
-TEST(ConsoleKeysTest, SingleKeyModeNestsAndEndsWithTheGame) {
-    TestWorld world("kz");
-    testing::HeldKeys keys;
-    keys.idles = {2};
-    io().UseKeys(&keys);
-    {
-        const Console::SingleKeyMode outer = io().SingleKeys();
-        EXPECT_FALSE(kbhit());
-        EXPECT_FALSE(kbhit());
-        EXPECT_TRUE(kbhit());
-        EXPECT_EQ(getch(), 'k');
-        EXPECT_EQ(std::pair(keys.ons, keys.offs), std::pair(1, 0));
-    }
-    EXPECT_EQ(keys.offs, 1);
-    EXPECT_EQ(getch(), 'z');
-    EXPECT_TRUE(world.EndsGame([] { getch(); }));
-    EXPECT_EQ(std::pair(keys.ons, keys.offs), std::pair(3, 3));
-    io().UseKeys(nullptr);
-}
-
 
 }  // namespace
 }  // namespace vaskarn

