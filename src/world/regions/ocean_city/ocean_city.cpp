@@ -1,4 +1,5 @@
 #include "world/regions/ocean_city/ocean_city.h"
+#include "world/regions/ocean_city/inn_games.h"
 
 #include <string>
 #include <string_view>
@@ -105,14 +106,14 @@ Transition Drink(Player& hero) {
     return Stay();
 }
 
-// The pastimes (2 to 6) are not open yet: choosing one shows the menu again.
+// The pastimes hand control back to this menu when they are over.
 constexpr PlaceEntry kInn[] = {
     {.number = 1, .label = "1. Ask The Bartender For A Drink \n", .act = Drink},
-    {.number = 2, .label = "2. Play Darts \n"},
-    {.number = 3, .label = "3. Fill Up Some Water In A Balloon \n"},
-    {.number = 4, .label = "4. Gamble With The People To Your Left \n"},
-    {.number = 5, .label = "5. Shoot The Horse (Game) \n"},
-    {.number = 6, .label = "6. Join The Contest Of Combat\n", .listed = NoTrophy},
+    {.number = 2, .label = "2. Play Darts \n", .then = Open(playdarts)},
+    {.number = 3, .label = "3. Fill Up Some Water In A Balloon \n", .then = Open(fillupwaterintoballoon)},
+    {.number = 4, .label = "4. Gamble With The People To Your Left \n", .then = Open(gamble)},
+    {.number = 5, .label = "5. Shoot The Horse (Game) \n", .then = Open(shootthehorsegame)},
+    {.number = 6, .label = "6. Join The Contest Of Combat\n", .listed = NoTrophy, .then = Open(joincontest)},
     {.number = 7,
      .label = "7. Leave \n",
      .text = "You walk out of the inn. \n",
