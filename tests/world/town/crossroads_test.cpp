@@ -93,12 +93,6 @@ TEST(CrossroadsTest, AFailedFinalSaveIsReported) {
     EXPECT_FALSE(world.ReadFile("Player.dll"));
 }
 
-}  // namespace
-}  // namespace vaskarn
-
-namespace vaskarn {
-namespace {
-
 // A long walk through the places built so far (the status screen and back,
 // the arena and back, an unknown number) never leaves more than one screen
 // waiting to resume, and ends where the input ends.
