@@ -106,7 +106,8 @@ TEST(CrossroadsTest, ALongWalkLeavesAtMostOneScreenWaiting) {
     EXPECT_EQ(loop.DeepestWaiting(), 1u);
     const std::string out = world.Output();
     std::size_t visits = 0;
-    for (std::size_t at = 0; (at = out.find("You walk back towards the village.", at)) != std::string::npos; ++at) ++visits;
+    const std::string back = "You walk back towards the village.";
+    for (std::size_t at = out.find(back); at != std::string::npos; at = out.find(back, at + 1)) ++visits;
     EXPECT_EQ(visits, 2000u);
 }
 
