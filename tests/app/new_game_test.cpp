@@ -38,8 +38,8 @@ TEST(NewGameTest, NamesAreCapitalisedAndCutTo19) {
     }
 }
 
-// Each class's row gives its title, number, full pools and weapon, and the
-// hero leaves with empty packs whatever the record held before.
+// Each class takes its row: title, number, full pools and weapon (each
+// class's transcript shows the row's values); the packs are emptied.
 TEST(NewGameTest, EachClassTakesItsRow) {
     for (const HeroClass& row : HeroClasses()) {
         TestWorld world(Creation("alice", std::string(1, row.key)));
@@ -62,26 +62,19 @@ TEST(NewGameTest, EachClassTakesItsRow) {
                              hero.GetWeapon()->GetPrice()),
                   std::tuple(std::string(row.weapon), row.damage, 0));
         EXPECT_FALSE(hero.GetInventory()[0] || hero.GetBlessings()[0] || hero.GetPotion()[0]);
-        EXPECT_EQ(hero.HasBow(), row.gift == StartingGift::Shortbow);  // its values show in a transcript
+        EXPECT_EQ(hero.HasBow(), row.gift == StartingGift::Shortbow);
     }
 }
 
-// The gifts are their own kinds, built from the kinds' table.
+// The gifts are their own kinds (the class transcripts show their values).
 TEST(NewGameTest, GiftsAreTheirOwnKinds) {
     TestWorld world(Creation("merla", "2") + Creation("bran", "1"));
     Player monk, squire;
     SetPlayer(&monk);
     SetPlayer(&squire);
-    const Fireball fireball;
-    const Minor_Healing healing;
-    const Cleave1 cleave;
-    const auto spell = [](const Spell* s) { return std::tuple(s->GetName(), s->GetPower(), s->GetMPCost()); };
-    ASSERT_NE(dynamic_cast<const Fireball*>(monk.GetSpell()[0].get()), nullptr);
-    ASSERT_NE(dynamic_cast<const Minor_Healing*>(monk.GetSpell()[1].get()), nullptr);
-    EXPECT_EQ(spell(monk.GetSpell()[0].get()), spell(&fireball));
-    EXPECT_EQ(spell(monk.GetSpell()[1].get()), spell(&healing));
-    ASSERT_NE(dynamic_cast<const Cleave1*>(squire.GetSpecialAttack()[0].get()), nullptr);
-    EXPECT_EQ(squire.GetSpecialAttack()[0]->GetPrice(), cleave.GetPrice());
+    EXPECT_NE(dynamic_cast<const Fireball*>(monk.GetSpell()[0].get()), nullptr);
+    EXPECT_NE(dynamic_cast<const Minor_Healing*>(monk.GetSpell()[1].get()), nullptr);
+    EXPECT_NE(dynamic_cast<const Cleave1*>(squire.GetSpecialAttack()[0].get()), nullptr);
     EXPECT_FALSE(monk.GetSpecialAttack()[0] || squire.GetSpell()[0]);
 }
 
