@@ -1,17 +1,51 @@
 #include "core/console.h"
 
 #include <limits>
+#include <locale>
 
 #include "core/end_of_game.h"
+#include "core/fd_stream.h"
 
 namespace vaskarn {
+namespace {
+
+using Traits = std::char_traits<char>;
+
+// Takes characters up to (not including) the first one that `stop` accepts,
+// or to the end of input, keeping at most Console::kLongestKept of them. The
+// characters are taken straight from the buffer, so a line of any length is
+// passed over without ever being held whole.
+template <typename Stop>
+std::string TakeBounded(std::istream& in, Stop stop) {
+    std::string kept;
+    std::streambuf& buffer = *in.rdbuf();
+    for (;;) {
+        const Traits::int_type next = buffer.sgetc();
+        if (Traits::eq_int_type(next, Traits::eof())) {
+            in.setstate(std::ios::eofbit);
+            break;
+        }
+        const char c = Traits::to_char_type(next);
+        if (stop(c)) break;
+        if (kept.size() < Console::kLongestKept) kept.push_back(c);
+        buffer.sbumpc();
+    }
+    return kept;
+}
+
+}  // namespace
+
+void Console::FlushOutput() {
+    out_.flush();
+    if (out_.bad()) throw WriteFailed{"the game's output", 0};
+}
 
 void Console::EndIfExhausted() {
     if (in_.peek() == std::char_traits<char>::eof()) throw EndOfGame{};
 }
 
 void Console::SkipBlanksOrEnd() {
-    out_.flush();
+    FlushOutput();
     in_.clear(in_.rdstate() & ~std::ios::failbit);
     in_ >> std::ws;
     EndIfExhausted();
@@ -36,9 +70,8 @@ char Console::ExtractChar() {
 
 std::string Console::ExtractWord() {
     SkipBlanksOrEnd();
-    std::string word;
-    in_ >> word;
-    return word;
+    const auto& kinds = std::use_facet<std::ctype<char>>(in_.getloc());
+    return TakeBounded(in_, [&kinds](char c) { return kinds.is(std::ctype_base::space, c); });
 }
 
 void Console::DiscardLine() {
@@ -76,11 +109,11 @@ std::string Console::ReadWord() {
 }
 
 std::string Console::ReadLine() {
-    out_.flush();
+    FlushOutput();
     in_.clear(in_.rdstate() & ~std::ios::failbit);
     EndIfExhausted();
-    std::string line;
-    std::getline(in_, line);
+    std::string line = TakeBounded(in_, [](char c) { return c == '\n'; });
+    if (!in_.eof()) in_.rdbuf()->sbumpc();  // the line end itself
     return line;
 }
 
@@ -90,7 +123,7 @@ void Console::Waits() { Pause(2); }
 
 void Console::Pause(int lines) {
     out_ << "\nPress the Enter key to continue";
-    out_.flush();
+    FlushOutput();
     in_.clear(in_.rdstate() & ~std::ios::failbit);
     for (int i = 0; i < lines; ++i) {
         EndIfExhausted();

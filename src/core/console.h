@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -11,9 +12,16 @@ namespace vaskarn {
 // output stream. Reads flush the output first, so a prompt is always on
 // screen before the game waits. When the input has nothing left to give, a
 // read ends the game (EndOfGame) instead of returning: every menu re-asks on
-// bad input and would otherwise redraw itself forever.
+// bad input and would otherwise redraw itself forever. When the output can
+// no longer be written, a read ends the game with WriteFailed instead.
+//
+// A line of any length is read in bounded memory: a word or a line keeps at
+// most kLongestKept characters, longer than any answer or name the game
+// takes, and the rest of it is read and dropped.
 class Console {
 public:
+    static constexpr std::size_t kLongestKept = 256;
+
     Console(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
     std::ostream& Out() { return out_; }
@@ -35,7 +43,7 @@ public:
     int ExtractNumber(int fallback) { return TryExtractNumber().value_or(fallback); }
     // The next non-blank character.
     char ExtractChar();
-    // The next whitespace-delimited word.
+    // The next whitespace-delimited word (its first kLongestKept characters).
     std::string ExtractWord();
     // Discards up to and including the next line end (or to end of input).
     void DiscardLine();
@@ -48,7 +56,7 @@ public:
     int ReadNumber(int fallback);
     char ReadChar();
     std::string ReadWord();
-    // One whole line, without its line end.
+    // One whole line, without its line end (its first kLongestKept characters).
     std::string ReadLine();
 
     // The Enter pause: "\nPress the Enter key to continue", the rest of the
@@ -60,6 +68,8 @@ public:
 private:
     // The Enter pause; consumes input up to and including the next `lines` line ends.
     void Pause(int lines);
+    // Shows everything written so far; throws WriteFailed when it cannot.
+    void FlushOutput();
     // Skips white space; ends the game when the input is exhausted.
     void SkipBlanksOrEnd();
     void EndIfExhausted();

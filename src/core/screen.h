@@ -21,12 +21,14 @@ public:
     using WithThree = Transition (*)(Player*, int, int, int);
 
     constexpr Screen() = default;
-    constexpr Screen(Plain place) : arity_(place ? 0 : kNone), plain_(place) {}
+    // A null place is caught at run time (IsSet): whether a function's
+    // address is null is not a constant under the sanitizers' flags.
+    constexpr Screen(Plain place) : arity_(0), plain_(place) {}
     constexpr Screen(WithOne place, int a) : arity_(1), one_(place), args_{a, 0, 0} {}
     constexpr Screen(WithTwo place, int a, int b) : arity_(2), two_(place), args_{a, b, 0} {}
     constexpr Screen(WithThree place, int a, int b, int c) : arity_(3), three_(place), args_{a, b, c} {}
 
-    constexpr bool IsSet() const { return arity_ != kNone; }
+    constexpr bool IsSet() const { return arity_ != kNone && (arity_ != 0 || plain_ != nullptr); }
     // Shows the place to the hero with the numbers it carries.
     Transition Show(Player* hero) const;
 

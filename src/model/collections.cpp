@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 
 #include "core/pause.h"
@@ -23,6 +24,31 @@ void Player::AddPotion(const Potion* p) {
     AddGold(p->GetPrice());
     wait();
     io() << "\n";
+}
+
+void Player::AddPotions(const Potion* p, int count) {
+    if (p == nullptr || count < 1) return;
+    if (Potion* held = FindByName(potion, p->GetName())) {
+        held->AddAmount(count);
+        return;
+    }
+    if (auto* slot = LowestFree(potion)) {
+        auto made = std::make_unique<Potion>();
+        made->CreatePotion(p->GetName(), p->GetHPRestore(), p->GetMPRestore(), p->GetPrice());
+        made->SetAmount(SatAdd(p->GetAmount(), count - 1));
+        *slot = std::move(made);
+        return;
+    }
+    // Each unit refunds its price, as that many single additions would; the
+    // refusal is said once.
+    io() << "You can't hold any more potions, your potion inventory is full.\n";
+    AddGold(SatMul(p->GetPrice(), count));
+    wait();
+    io() << "\n";
+}
+
+bool Player::HasRoomForPotion(std::string_view name) const {
+    return Holds(potion, name) || std::find(potion.begin(), potion.end(), nullptr) != potion.end();
 }
 
 void Player::AddSpell(const Spell* s) {

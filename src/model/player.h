@@ -152,6 +152,12 @@ public:
 
     // --- Collections: the adding operations store their own copy. ---
     void AddPotion(const Potion* p);
+    // The same as `count` calls of AddPotion with `p`, done at once: every
+    // unit after the first adds one dose. Nothing for a count below 1.
+    void AddPotions(const Potion* p, int count);
+    // Whether AddPotion would keep a potion of this name: one is held, or a
+    // slot is free.
+    bool HasRoomForPotion(std::string_view name) const;
     void AddSpell(const Spell* s);
     void AddSpecialAttack(const Special_Attack* a);
     void AddItem(const Inventory* i);

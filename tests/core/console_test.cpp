@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+#include <streambuf>
+#include <string>
+
+#include "core/fd_stream.h"
 #include "core/pause.h"
 #include "core/services.h"
 #include "support/test_world.h"
@@ -64,6 +70,89 @@ TEST(ConsoleTest, PromptIsFlushedBeforeTheRead) {
     io().Prompt();
     io().ReadChar();
     EXPECT_EQ(world.Output(), ">");
+}
+
+// An input of `size` copies of one character and then a line end, made as
+// it is read, so that the test itself never holds the long line.
+class LongLine : public std::streambuf {
+public:
+    LongLine(std::size_t size, char fill, std::string after) : left_(size), fill_(fill), after_(std::move(after)) {}
+
+protected:
+    int_type underflow() override {
+        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        if (left_ > 0) {
+            const std::size_t n = std::min(left_, chunk_.size());
+            chunk_.assign(n, fill_);
+            left_ -= n;
+        } else if (!after_.empty()) {
+            chunk_ = std::move(after_);
+            after_.clear();
+        } else {
+            return traits_type::eof();
+        }
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::size_t left_;
+    char fill_;
+    std::string after_;
+    std::string chunk_ = std::string(4096, ' ');
+};
+
+TEST(ConsoleTest, WordsAndLinesOfAnyLengthAreCutAndTheRestPassedOver) {
+    const std::size_t huge = 5'000'000;
+    {
+        LongLine source(huge, 'x', " second\nnext\n");
+        std::istream in(&source);
+        std::ostringstream out;
+        Console console(in, out);
+        const std::string word = console.ExtractWord();
+        EXPECT_EQ(word, std::string(Console::kLongestKept, 'x'));
+        EXPECT_EQ(console.ReadWord(), "second");  // the long word ended where it ended
+        EXPECT_EQ(console.ReadWord(), "next");
+    }
+    {
+        LongLine source(huge, 'y', "  \nafter\n");
+        std::istream in(&source);
+        std::ostringstream out;
+        Console console(in, out);
+        EXPECT_EQ(console.ReadLine(), std::string(Console::kLongestKept, 'y'));
+        EXPECT_EQ(console.ReadLine(), "after");
+    }
+    // A word one character short of the cut, and one exactly at it, are whole.
+    TestWorld world(std::string(Console::kLongestKept - 1, 'a') + " " + std::string(Console::kLongestKept, 'b') + "\n");
+    EXPECT_EQ(io().ExtractWord().size(), Console::kLongestKept - 1);
+    EXPECT_EQ(io().ReadWord(), std::string(Console::kLongestKept, 'b'));
+}
+
+// An output that takes nothing, like a full disk.
+class RefusingOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    int sync() override { return -1; }
+};
+
+TEST(ConsoleTest, OutputThatCannotBeWrittenEndsTheGameAtTheNextRead) {
+    std::istringstream in("1\n1\n1\n");
+    RefusingOutput refusing;
+    std::ostream out(&refusing);
+    Console console(in, out);
+    const auto lost = [&console](void (*read)(Console&)) {
+        try {
+            read(console);
+        } catch (const WriteFailed& failure) {
+            return failure.what == "the game's output";
+        }
+        return false;
+    };
+    console << "A menu\n";
+    console.Prompt();
+    EXPECT_TRUE(lost([](Console& c) { c.ReadNumber(0); }));
+    EXPECT_TRUE(lost([](Console& c) { c.ReadLine(); }));
+    EXPECT_TRUE(lost([](Console& c) { c.Wait(); }));
 }
 
 TEST(HelpersTest, RandomReseedsFromTheClockSoDrawsRepeatWithinASecond) {

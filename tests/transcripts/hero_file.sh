@@ -7,6 +7,7 @@
 #                                 mountain heaven swamp graveyard hellfire
 #                                 vroengard castle runeking peace king
 #   SPELLS                        lines of name|price|power|mpcost|type
+#   POTIONS                       lines of name|price|hprestore|mprestore|amount
 #   BANK                          the bank balance
 
 int32() {
@@ -42,7 +43,16 @@ write_hero() {
         for ((i = 0; i < 15; i++)); do byte "${flags:i:1}"; done
         text36 "Bronze Dagger"; int32 6; int32 0
         for i in 1 2 3 4 5 6; do text36 ""; int32 0; int32 0; done
-        int32 0; int32 0; int32 0; int32 0                         # potions, items, god powers, blessings
+        if [ -n "${POTIONS:-}" ]; then
+            int32 "$(printf '%s\n' "$POTIONS" | wc -l)"
+            local pname pprice hprestore mprestore amount
+            while IFS='|' read -r pname pprice hprestore mprestore amount; do
+                text36 "$pname"; int32 "$pprice"; int32 "$hprestore"; int32 "$mprestore"; int32 "$amount"
+            done <<<"$POTIONS"
+        else
+            int32 0
+        fi
+        int32 0; int32 0; int32 0                                  # items, god powers, blessings
         if [ -n "${SPELLS:-}" ]; then
             int32 "$(printf '%s\n' "$SPELLS" | wc -l)"
             local name price power mpcost type
@@ -65,4 +75,10 @@ stored_int() {
 # The byte stored at offset $1 of Player.dll.
 stored_byte() {
     od -An -t u1 -j "$1" -N 1 Player.dll | tr -d ' '
+}
+
+# Overwrites the int32 at byte offset $1 of Player.dll with $2 (tokens at
+# 136, bars at 140, and so on).
+store_int() {
+    int32 "$2" | dd of=Player.dll bs=1 seek="$1" conv=notrunc status=none
 }

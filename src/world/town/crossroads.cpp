@@ -5,9 +5,12 @@
 #include "core/end_of_game.h"
 #include "core/pause.h"
 #include "core/services.h"
+#include "crafting/herblore.h"
+#include "crafting/smithing.h"
 #include "model/player.h"
 #include "world/place_menu.h"
 #include "world/stats.h"
+#include "world/town/town.h"
 #include "world/town/training_arena.h"
 
 namespace vaskarn {
@@ -134,7 +137,8 @@ constexpr PlaceEntry kMenu[] = {
      "All around you, people are busy at their work. You see an armory,\n"
      "a blacksmith with his forge glowing, and an inn with a blue sign\n"
      "hanging above its door.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(town)},
     {.number = 2,
      .label = "2.Castle Training Arena\n",
      .text = "You walk to the northeast, towards the great castle.\n"
@@ -152,13 +156,16 @@ constexpr PlaceEntry kMenu[] = {
      .then = Open(stats)},
     {.number = 4,
      .label = "4.Smith Weapon\n",
-     .text = "\n\n"},
+     .text = "\n\n",
+     .then = Open(smithweapon)},
     {.number = 5,
      .label = "5.Smith Armor\n",
-     .text = "\n\n"},
+     .text = "\n\n",
+     .then = Open(smitharmor)},
     {.number = 6,
      .label = "6.Craft Potions\n",
-     .text = "\n\n\n\n"},
+     .text = "\n\n\n\n",
+     .then = Open(makepotion)},
     {.number = 7,
      .label = "7.Great Grasslands\n",
      .text = "You walk to the west, and the great grasslands open up before you.\n"
