@@ -11,11 +11,10 @@
 #include "model/arith.h"
 #include "model/player.h"
 #include "persistence/binary_codec.h"
+#include "persistence/save_files.h"
 
 namespace vaskarn {
 namespace {
-
-constexpr std::string_view kPlayerFile = "Player.dll";
 
 using OptInt = std::optional<std::int32_t>;
 using OptFlag = std::optional<bool>;
@@ -314,55 +313,59 @@ void ApplyFixedPart(const FixedPart& f, Player& hero) {
 
 }  // namespace
 
-bool Player::Save() const {
+std::string PlayerFileBytes(const Player& hero) {
     ByteWriter out;
-    out.Text36(GetName());
-    out.Text36(GetGroupName());
-    for (int value : {GetGroup(), GetGold(), GetHP(), GetMaxHP(), GetMP(), GetMaxMP(), GetEnergy(), GetMaxEnergy(),
-                      GetLevel(), GetAttack(), GetDefense(), GetStrength(), GetHerbloreXP(), GetHerbloreLevel(),
-                      GetSmithingXP(), GetSmithingLevel(), GetTokens(), GetBars(), GetXP()})
+    out.Text36(hero.GetName());
+    out.Text36(hero.GetGroupName());
+    for (int value : {hero.GetGroup(), hero.GetGold(), hero.GetHP(), hero.GetMaxHP(), hero.GetMP(), hero.GetMaxMP(),
+                      hero.GetEnergy(), hero.GetMaxEnergy(), hero.GetLevel(), hero.GetAttack(), hero.GetDefense(),
+                      hero.GetStrength(), hero.GetHerbloreXP(), hero.GetHerbloreLevel(), hero.GetSmithingXP(),
+                      hero.GetSmithingLevel(), hero.GetTokens(), hero.GetBars(), hero.GetXP()})
         out.Int32(value);
-    out.Flag(IsPoisoned());
-    out.Int32(GetWorkshopJob());
-    out.Flag(HasBow());
-    out.Text36(GetBowName());
-    out.Int32(GetBowPower());
-    out.Int32(GetArrows());
-    for (const FlagField& flag : kProgressFlags) out.Flag((this->*flag.get)());
+    out.Flag(hero.IsPoisoned());
+    out.Int32(hero.GetWorkshopJob());
+    out.Flag(hero.HasBow());
+    out.Text36(hero.GetBowName());
+    out.Int32(hero.GetBowPower());
+    out.Int32(hero.GetArrows());
+    for (const FlagField& flag : kProgressFlags) out.Flag((hero.*flag.get)());
+    const Weapon& weapon = *hero.GetWeapon();
     WriteGear(out, weapon, weapon.GetDamage());
     for (const ArmorField& field : kArmorInFileOrder) {
-        const Armor& piece = *(this->*field.get)();
+        const Armor& piece = *(hero.*field.get)();
         WriteGear(out, piece, piece.GetProtection());
     }
 
-    WriteList(out, potion, [&](const Potion& p) {
+    WriteList(out, hero.GetPotion(), [&](const Potion& p) {
         out.Text36(p.GetName());
         for (int value : {p.GetPrice(), p.GetHPRestore(), p.GetMPRestore(), p.GetAmount()}) out.Int32(value);
     });
-    WriteList(out, inventory, [&](const Inventory& i) {
+    WriteList(out, hero.GetInventory(), [&](const Inventory& i) {
         out.Text36(i.GetName());
         out.Int32(i.GetPrice());
     });
-    WriteList(out, godpower, [&](const God_Power& g) {
+    WriteList(out, hero.GetGodPower(), [&](const God_Power& g) {
         out.Text36(g.GetName());
         out.Int32(g.GetPower());
     });
-    WriteList(out, blessings, [&](const Blessings& b) {
+    WriteList(out, hero.GetBlessings(), [&](const Blessings& b) {
         out.Text36(b.GetName());
         out.Int32(b.GetValue());
     });
-    WriteList(out, spell, [&](const Spell& s) {
+    WriteList(out, hero.GetSpell(), [&](const Spell& s) {
         out.Text36(s.GetName());
         for (int value : {s.GetPrice(), s.GetPower(), s.GetMPCost(), static_cast<int>(s.GetSpellType())})
             out.Int32(value);
     });
-    WriteList(out, specialattack, [&](const Special_Attack& a) {
+    WriteList(out, hero.GetSpecialAttack(), [&](const Special_Attack& a) {
         out.Text36(a.GetName());
         for (int value : {a.GetPrice(), a.GetPower(), a.GetEnergyCost(), static_cast<int>(a.GetAttackType())})
             out.Int32(value);
     });
-    return gameDir().WriteAtomically(kPlayerFile, out.Bytes());
+    return out.Bytes();
 }
+
+bool Player::Save() const { return gameDir().WriteAtomically(kPlayerFile, PlayerFileBytes(*this)); }
 
 void Player::Load() {
     const std::optional<std::string> file = gameDir().Read(kPlayerFile);

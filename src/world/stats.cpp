@@ -6,6 +6,7 @@
 #include "core/services.h"
 #include "model/arith.h"
 #include "model/player.h"
+#include "persistence/save_files.h"
 
 namespace vaskarn {
 namespace {
@@ -124,10 +125,8 @@ void ShowClock() {
          << "Seconds: " << played.seconds << "\n\n";
 }
 
-// Each file is written whole or not at all. The bank is only written after
-// the hero, so a failed save leaves both previous files as they were.
 void SaveGame(const Player& hero) {
-    if (hero.Save() && hero.SaveBank())
+    if (SaveHeroAndBank(hero))
         io() << "\nGame Saved!\n\n\n\n";
     else
         io() << "\nThe game could not be saved.\n\n\n\n";

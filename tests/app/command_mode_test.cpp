@@ -29,7 +29,7 @@ TEST(CommandModeTest, OnlyTheExactCommandsAreKnown) {
 
 TEST(CommandModeTest, AHistoryFileThatCannotBeWrittenIsNotReportedDone) {
     TestWorld world("output history file\n\n");
-    std::filesystem::create_directory(world.Dir() / "Output History File.DAT.tmp");
+    std::filesystem::create_directory(world.Dir() / "Output History File.DAT");  // nothing can replace a directory
     GameState game;
     CommandMode(game);
     EXPECT_NE(world.Output().find("The history file could not be written.\n"), std::string::npos);
@@ -73,7 +73,7 @@ TEST(CommandModeTest, RecoveryStopsReadingNumbersAtTheFirstThatFails) {
 
 TEST(CommandModeTest, RecoveryCutsALongNameAndReportsAFailedSave) {
     TestWorld world("\n" + std::string(50, 'n') + "\n5\n1\n0\n0\nx\nx\nn\n\n\n\n");
-    std::filesystem::create_directory(world.Dir() / "Player.dll.tmp");
+    std::filesystem::create_directory(world.Dir() / "Player.dll");  // nothing can replace a directory
     Player hero;
     RecoverFile(hero);
     EXPECT_EQ(hero.GetName(), std::string(35, 'n'));

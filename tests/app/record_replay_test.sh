@@ -76,7 +76,7 @@ game=$!
 exec 3>keys
 printf '1\n\nbran\n' >&3
 for _ in $(seq 100); do
-    grep -q '5. Scout' killed.out 2>/dev/null && break
+    grep -q '5. An Adventurous Scout' killed.out 2>/dev/null && break
     sleep 0.1
 done
 kill -9 "$game"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "model/player.h"
@@ -49,6 +50,17 @@ TEST(BankFileTest, DepositsAndWithdrawalsClampAtZeroAndSaveThePlayerFile) {
     hero.SetBankAmount(200);
     EXPECT_TRUE(hero.SubtractBankAmount(500) && hero.GetBankAmount() == 0);
     EXPECT_TRUE(world.ReadFile("Player.dll") && !world.ReadFile("Bank.dll"));
+}
+
+TEST(BankFileTest, AnUnreadableFileKeepsTheBalanceAndIsNotReplaced) {
+    testing::TestWorld world;
+    std::filesystem::create_directory(world.Dir() / "Bank.dll");
+    Player hero;
+    hero.SetBankAmount(42);
+    hero.LoadBank();
+    EXPECT_EQ(hero.GetBankAmount(), 42);
+    EXPECT_EQ(world.Output(), "");
+    EXPECT_TRUE(std::filesystem::is_directory(world.Dir() / "Bank.dll"));
 }
 
 }  // namespace

@@ -73,20 +73,30 @@ TEST(StatsTest, PlayClockSplitsProcessTime) {
     EXPECT_NE(Pick(world, hero, "12").find("Hours: 1\nMinutes: 2\nSeconds: 5\n\n"), std::string::npos);
 }
 
-// A save that works is the transcripts' business; one that fails says so
-// and leaves the old files whole, though the hero is saved before the bank.
+// A save that works is the transcripts' business (and the next test's). A
+// bank that cannot be replaced fails the whole save: the hero's file is not
+// replaced either.
 TEST(StatsTest, AFailedSaveSaysSoAndKeepsTheOldFiles) {
     TestWorld world;
     Player hero;
     world.WriteFile("Player.dll", "old hero");
-    world.WriteFile("Bank.dll", "old!");
-    for (const char* blocked : {"Player.dll.tmp", "Bank.dll.tmp"}) {
-        std::filesystem::create_directory(world.Dir() / blocked);
-        EXPECT_EQ(Pick(world, hero, "11"), "\n\n\nThe game could not be saved.\n\n\n\n") << blocked;
-        EXPECT_EQ(world.ReadFile("Bank.dll"), "old!");
-        std::filesystem::remove(world.Dir() / blocked);
-    }
+    std::filesystem::create_directory(world.Dir() / "Bank.dll");
+    EXPECT_EQ(Pick(world, hero, "11"), "\n\n\nThe game could not be saved.\n\n\n\n");
+    EXPECT_EQ(world.ReadFile("Player.dll"), "old hero");
+}
+
+// What used to be in the way of the temporary files: a link there was
+// written through, a directory there blocked every save.
+TEST(StatsTest, SaveNeitherWritesThroughALinkNorStopsAtADirectoryNamedLikeItsTemporaryFile) {
+    TestWorld world;
+    world.WriteFile("victim", "precious");
+    std::filesystem::create_symlink("victim", world.Dir() / "Player.dll.tmp");
+    std::filesystem::create_directory(world.Dir() / "Bank.dll.tmp");
+    Player hero;
+    EXPECT_EQ(Pick(world, hero, "11"), "\n\n\nGame Saved!\n\n\n\n");
+    EXPECT_EQ(world.ReadFile("victim"), "precious");
     EXPECT_EQ(world.ReadFile("Player.dll")->size(), 545u);
+    EXPECT_EQ(world.ReadFile("Bank.dll")->size(), 4u);
 }
 
 }  // namespace

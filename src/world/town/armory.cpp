@@ -364,13 +364,6 @@ constexpr PlaceEntry kFront[] = {
     {.number = 7, .label = "7. Back To Town\n", .then = ReturnTo(town)},
 };
 
-// A class number outside 1 to 5 (only a damaged file holds one) shops as a
-// Warrior, the class every hero record starts as.
-std::size_t ClassOf(const Player& hero) {
-    const int group = hero.GetGroup();
-    return group >= 1 && group <= 5 ? static_cast<std::size_t>(group - 1) : 0;
-}
-
 bool IsEmptySpot(const GearOffer& offer) { return offer.name == kEmptySpot.name; }
 
 void Greet() {
@@ -402,7 +395,7 @@ Transition armoryalone(Player*) {
 // Cancelling opens the front screen, which resumes this list on a key it
 // does not know.
 Transition ShopFor(Player& hero, const ArmorKind& kind) {
-    const std::size_t cls = ClassOf(hero);
+    const std::size_t cls = ClassColumn(hero);
     if (kind.refusal[cls]) {
         io() << kind.refusal[cls];
         wait();

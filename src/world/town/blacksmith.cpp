@@ -77,15 +77,8 @@ constexpr GearOffer kWeapons[5][10] = {
     },
 };
 
-// A class number outside 1 to 5 (only a damaged file holds one) shops as a
-// Warrior, the class every hero record starts as.
-std::size_t ClassOf(const Player& hero) {
-    const int group = hero.GetGroup();
-    return group >= 1 && group <= 5 ? static_cast<std::size_t>(group - 1) : 0;
-}
-
 Transition blacksmithlist(Player* player) {
-    const GearOffer(&offers)[10] = kWeapons[ClassOf(*player)];
+    const GearOffer(&offers)[10] = kWeapons[ClassColumn(*player)];
     for (std::size_t i = 0; i < std::size(offers); ++i)
         io() << i + 1 << ":\n"
              << offers[i].name << " - Price: " << offers[i].price << "\n Atk Power: " << offers[i].power << "\n\n";

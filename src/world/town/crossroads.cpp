@@ -9,6 +9,7 @@
 #include "crafting/smithing.h"
 #include "model/player.h"
 #include "world/place_menu.h"
+#include "world/regions/grasslands/grasslands.h"
 #include "world/stats.h"
 #include "world/town/town.h"
 #include "world/town/training_arena.h"
@@ -174,7 +175,8 @@ constexpr PlaceEntry kMenu[] = {
      "village, older than any other, but few of those who went looking\n"
      "for it ever came back to tell of it.\n",
      .aboutHero = SendToGrasslands,
-     .pause = true},
+     .pause = true,
+     .then = GoTo(grasslands)},
     {.number = 8,
      .label = "8.Ocean City Of Narshia\n",
      .listed = AfterGrasslands,

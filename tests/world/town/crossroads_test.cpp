@@ -85,7 +85,7 @@ TEST(CrossroadsTest, ClosedAndUnknownChoicesComeBackQuietly) {
 
 TEST(CrossroadsTest, AFailedFinalSaveIsReported) {
     TestWorld world("\n21\n\n\n\n");
-    std::filesystem::create_directory(world.Dir() / "Player.dll.tmp");
+    std::filesystem::create_directory(world.Dir() / "Player.dll");  // nothing can replace a directory
     Player hero;
     hero.SetKing(true);
     EXPECT_TRUE(world.EndsGame([&] { crossroads(&hero); }));
