@@ -13,42 +13,27 @@ namespace {
 
 using testing::TestWorld;
 
-void SaveHero(void (*prepare)(Player&)) {
-    Player hero;
-    prepare(hero);
-    ASSERT_TRUE(hero.Save());
-    ASSERT_TRUE(hero.SaveBank());
-}
-
-void GiveUnleashed(Player& hero) {
-    Spell spell;
-    spell.SetName("Unleashed");
-    spell.SetPrice(5);
-    hero.AddSpell(&spell);
-}
-
 TEST(LoadGameTest, AWonHeroIsRefusedAfterOneDiscardedLine) {
-    TestWorld world;
-    SaveHero([](Player& h) { h.SetKing(true); });
-    world.SetInput("anything at all\nnext line\n");
+    TestWorld world("anything at all\nnext line\n");
+    Player won;
+    won.SetKing(true);
+    ASSERT_TRUE(won.Save() && won.SaveBank());
     GameState game;
     EXPECT_TRUE(world.EndsGame([&] { LoadGame(game); }));
-    const std::string out = world.Output();
-    const std::string last = "winning the game, and\nGoodbye.\n\n-Odrin\n\n";
-    ASSERT_GE(out.size(), last.size());
-    EXPECT_EQ(out.substr(out.size() - last.size()), last);
+    EXPECT_TRUE(world.Output().ends_with("winning the game, and\nGoodbye.\n\n-Odrin\n\n"));
     EXPECT_EQ(io().ReadLine(), "next line");
 }
 
+// Its transcripts show the texts, the values and the refund.
 TEST(LoadGameTest, RepairReplacesUnleashedInPlaceOnlyWhenArmed) {
     TestWorld world;
-    SaveHero([](Player& h) {
-        Spell fireball;
-        fireball.SetName("Fireball");
-        fireball.SetSpellType(ST_FIREBALL);
-        h.AddSpell(&fireball);
-        GiveUnleashed(h);
-    });
+    Player saved;
+    Spell fireball, unleashed;
+    fireball.SetName("Fireball"), fireball.SetSpellType(ST_FIREBALL);
+    unleashed.SetName("Unleashed");
+    saved.AddSpell(&fireball), saved.AddSpell(&unleashed);
+    ASSERT_TRUE(saved.Save() && saved.SaveBank());
+
     GameState plain;
     EXPECT_TRUE(world.EndsGame([&] { LoadGame(plain); }));  // ends at the crossroads' pause
     ASSERT_TRUE(plain.loaded.GetSpell()[1]);
@@ -59,22 +44,17 @@ TEST(LoadGameTest, RepairReplacesUnleashedInPlaceOnlyWhenArmed) {
     world.SetInput("\n\n");
     EXPECT_TRUE(world.EndsGame([&] { LoadGame(armed); }));
     EXPECT_TRUE(armed.repairUnleashed);  // a later load in the same run repairs again
-    const Player& hero = armed.loaded;
-    ASSERT_TRUE(hero.GetSpell()[1]);
-    EXPECT_NE(dynamic_cast<const Unleashed2*>(hero.GetSpell()[1].get()), nullptr);
-    EXPECT_FALSE(hero.GetSpell()[2]);  // its transcript shows the texts, values and refund
-}
+    EXPECT_NE(dynamic_cast<const Unleashed2*>(armed.loaded.GetSpell()[1].get()), nullptr);
+    EXPECT_FALSE(armed.loaded.GetSpell()[2]);
 
-TEST(LoadGameTest, RepairWithoutTheSpellOnlyScolds) {
-    TestWorld world("\n");
-    Player hero;
-    Spell lower;
-    lower.SetName("unleashed");  // names compare exactly
-    hero.AddSpell(&lower);
-    RepairUnleashed(hero);
+    world.SetInput("\n");
+    Player lower;
+    unleashed.SetName("unleashed");  // names compare exactly: this one only earns a scolding
+    lower.AddSpell(&unleashed);
+    world.TakeOutput();
+    RepairUnleashed(lower);
     EXPECT_EQ(world.Output(), "You never had the spell before, Cheater!\n\nPress the Enter key to continue\n\n");
-    EXPECT_EQ(hero.GetGold(), 100);
-    EXPECT_EQ(hero.GetSpell()[0]->GetName(), "unleashed");
+    EXPECT_EQ(lower.GetSpell()[0]->GetName(), "unleashed");
 }
 
 }  // namespace

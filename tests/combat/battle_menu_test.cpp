@@ -54,8 +54,6 @@ TEST(BattleMenuTest, RefusalsAndCancelsReturnToTheMenuWithoutUsingTheTurn) {
         {{"3", "0"}, kPotions + "\n"},
         {{"3", "abc"}, kPotions + "\nInvalid potion\n\n"},
         {{"3", "2"}, kPotions + "\nInvalid potion\n\n"},
-        {{"3", "101"}, kPotions + "\nInvalid potion\n\n"},
-        {{"3", "-5"}, kPotions + "\nInvalid potion\n\n"},
         {{"4", "0"}, kSpecials + "\n\n"},
         {{"4", "7"}, kSpecials + "\nInvalid special attack\n\n"},
         {{"4", "1"}, kSpecials + "\nYou don't have enough energy.\n" + P + "\n", 2, 5, 10, 4},

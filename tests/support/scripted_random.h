@@ -15,6 +15,7 @@ public:
     void Seed(std::uint32_t seed) override {
         ++seeds;
         lastSeed = seed;
+        drawsBeforeSeed = draws;
     }
     std::uint32_t Next() override {
         ++draws;
@@ -30,6 +31,7 @@ public:
     std::deque<std::uint32_t> queue;
     int seeds = 0;
     int draws = 0;
+    int drawsBeforeSeed = 0;  // draws taken before the last seeding
     std::uint32_t lastSeed = 0;
 };
 

@@ -1,6 +1,7 @@
 # Sourced by transcript setups: writes Player.dll and Bank.dll byte by byte,
 # so a case can start from a hero whose progress it chooses.
-#   NAME TITLE GROUP GOLD LEVEL HP   the hero (a new Squire named Hero otherwise)
+#   NAME TITLE GROUP GOLD LEVEL   the hero (a new Squire named Hero otherwise)
+#   HP MP ENERGY POISONED         its pools (their maxima stay 40, 10, 20) and poison
 #   FLAGS                         15 digits, 0 or 1, in the file's flag order:
 #                                 grasslands forest meadow oceancity forest2
 #                                 mountain heaven swamp graveyard hellfire
@@ -49,12 +50,12 @@ write_hero() {
         text36 "${TITLE:-Squire}"
         int32 "${GROUP:-1}"
         int32 "${GOLD:-100}"
-        int32 "${HP:-40}"; int32 40; int32 10; int32 10; int32 20; int32 20  # HP, MP, energy
+        int32 "${HP:-40}"; int32 40; int32 "${MP:-10}"; int32 10; int32 "${ENERGY:-20}"; int32 20
         int32 "${LEVEL:-1}"
         int32 1; int32 1; int32 1                                  # attack, defense, strength
         int32 0; int32 1; int32 0; int32 1                         # herblore, smithing
         int32 0; int32 0; int32 0                                  # tokens, bars, XP
-        byte 0; int32 0; byte 0                                    # poisoned, job, bow
+        byte "${POISONED:-0}"; int32 0; byte 0                     # poisoned, job, bow
         text36 ""; int32 0; int32 0                                # bow name, power, arrows
         for ((i = 0; i < 15; i++)); do byte "${flags:i:1}"; done
         text36 "Bronze Dagger"; int32 6; int32 0

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Runs one transcript case against the built game.
+#   run_case.sh [--update] BIN tests/transcripts/CASE
 #   CASE.in      what the player types (standard input)
 #   CASE.out     the exact expected standard output
 #   CASE.args    optional command-line options (default: --seed 1)
@@ -7,9 +8,18 @@
 #                (VASKARN_BIN names the game, for a case that plays a first session)
 #   CASE.check   optional shell script run afterwards in the game directory
 #   CASE.status  optional expected exit status (default: 0)
+# --update rewrites CASE.out from what the game printed instead of comparing,
+# and shows the difference. Review every changed line (git diff) before
+# committing: an expected output taken unread proves nothing.
 set -u
-bin=$1
-case_path=$2
+update=0
+if [ "${1:-}" = "--update" ]; then
+    update=1
+    shift
+fi
+# Absolute paths, since the case runs in a directory of its own.
+bin=$(realpath "$1")
+case_path=$(realpath -m "$2")
 name=$(basename "$case_path")
 
 work=$(mktemp -d)
@@ -35,7 +45,10 @@ if [ "$status" -ne "$expected_status" ]; then
     cat "$work/actual.err"
     failed=1
 fi
-if ! diff -u "$case_path.out" "$work/actual.out" >"$work/diff"; then
+if [ "$update" -eq 1 ]; then
+    diff -uN "$case_path.out" "$work/actual.out"
+    cp "$work/actual.out" "$case_path.out"
+elif ! diff -u "$case_path.out" "$work/actual.out" >"$work/diff"; then
     echo "$name: output differs from $case_path.out"
     head -n 80 "$work/diff"
     failed=1

@@ -36,11 +36,12 @@ TEST(CrossroadsTest, EntriesAreListedByTheQuestFlags) {
         const char* flags;  // the file's flag order, as in the save
         std::vector<int> late;
     } cases[] = {
-        {"000000000000000", {}},     {"100000000000000", {8}},        {"011100000000000", {12}},
-        {"001100000000000", {}},     {"000010000000000", {13}},       {"000000010000000", {14}},
-        {"000000100000000", {15}},   {"000000101000000", {16}},       {"000001001000000", {17}},
-        {"000001000100000", {18}},   {"000000000100100", {19}},       {"000000000000110", {20}},
-        {"000000000000011", {21}},   {"111110111000000", {8, 12, 13, 14, 16}},
+        {"000000000000000", {}},   {"100000000000000", {8}},  {"011100000000000", {12}},  // each of the three
+        {"001100000000000", {}},   {"010100000000000", {}},   {"011000000000000", {}},    // flags it needs
+        {"000010000000000", {13}}, {"000000010000000", {14}}, {"000000100000000", {15}},
+        {"000000101000000", {16}}, {"000001001000000", {17}}, {"000001000100000", {18}},
+        {"000000000100100", {19}}, {"000000000000110", {20}}, {"000000000000011", {21}},
+        {"111110111000000", {8, 12, 13, 14, 16}},
     };
     bool (Player::*const setters[15])(bool) = {
         &Player::SetGrasslands, &Player::SetForest,    &Player::SetMeadow,    &Player::SetOceanCity,
@@ -93,12 +94,6 @@ TEST(CrossroadsTest, AFailedFinalSaveIsReported) {
     EXPECT_FALSE(world.ReadFile("Player.dll"));
 }
 
-}  // namespace
-}  // namespace vaskarn
-
-namespace vaskarn {
-namespace {
-
 // A long walk through the places built so far (the status screen and back,
 // the arena and back, an unknown number) never leaves more than one screen
 // waiting to resume, and ends where the input ends.
@@ -112,7 +107,8 @@ TEST(CrossroadsTest, ALongWalkLeavesAtMostOneScreenWaiting) {
     EXPECT_EQ(loop.DeepestWaiting(), 1u);
     const std::string out = world.Output();
     std::size_t visits = 0;
-    for (std::size_t at = 0; (at = out.find("You walk back towards the village.", at)) != std::string::npos; ++at) ++visits;
+    const std::string back = "You walk back towards the village.";
+    for (std::size_t at = out.find(back); at != std::string::npos; at = out.find(back, at + 1)) ++visits;
     EXPECT_EQ(visits, 2000u);
 }
 

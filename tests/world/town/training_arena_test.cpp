@@ -55,19 +55,5 @@ TEST(TrainingArenaTest, GroupSizeAndPoolFollowTheHerosLevel) {
     }
 }
 
-TEST(TrainingArenaTest, DefeatCostsHalfTheGoldAndRestoresTheHero) {
-    TestWorld world("yer\n\n\n\n");
-    Player hero;
-    hero.SetGold(101);
-    hero.SetHP(10);
-    hero.SetMP(0);
-    hero.SetEnergy(0);
-    hero.SetPoisoned(true);
-    EXPECT_TRUE(BackToCrossroads(training_arena(&hero)));
-    EXPECT_NE(world.Output().find("You have been slain.\n"), std::string::npos);
-    EXPECT_EQ(std::tuple(hero.GetGold(), hero.GetHP(), hero.GetMP(), hero.GetEnergy(), hero.IsPoisoned()),
-              std::tuple(50, 40, 10, 20, false));
-}
-
 }  // namespace
 }  // namespace vaskarn
