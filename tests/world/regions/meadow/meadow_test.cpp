@@ -44,7 +44,8 @@ std::string FightKeys(Hero kind) {
     return "";
 }
 
-std::string Play(Player& hero, Screen start, const std::string& input, std::initializer_list<std::uint32_t> draws = {}) {
+std::string Play(Player& hero, Screen start, const std::string& input,
+                 std::initializer_list<std::uint32_t> draws = {}) {
     TestWorld world(input);
     world.scripted.Push(draws);
     ScreenLoop loop(&hero);
@@ -175,7 +176,8 @@ TEST(HutsTest, EdTakesAHundredCoinsAndRestoresTheHero) {
         hero.SetGold(gold);
         hero.SetPoisoned(true);
         const std::string out = Play(hero, huts, "1\n\n6\n\n\n\n7\n\n\n");
-        EXPECT_TRUE(Has(out, "And this 100 coins will teach you that lesson!\n" + P + "\nWhat would you like to ask?\n"));
+        EXPECT_TRUE(
+            Has(out, "And this 100 coins will teach you that lesson!\n" + P + "\nWhat would you like to ask?\n"));
         EXPECT_EQ(std::tuple(hero.GetGold(), hero.GetHP(), hero.IsPoisoned()),
                   std::tuple(gold - 100 > 0 ? gold - 100 : 0, 300, false));
     }

@@ -18,7 +18,9 @@ using testing::TestWorld;
 
 const std::string P = "\nPress the Enter key to continue\n\n";
 const std::string kForest = "You stand in the middle of the rainforest.";
-const std::string kCampMenu = "\n\nYou sit by the fire in your camp. The animals are quiet for now.\nWhat would you like to do?\n1. Go In Your Tent And Sleep Through The Night\n";
+const std::string kCampMenu =
+    "\n\nYou sit by the fire in your camp. The animals are quiet for now.\n"
+    "What would you like to do?\n1. Go In Your Tent And Sleep Through The Night\n";
 const std::string kStoryLost =
     "Everything goes dark...\nYou wake up at the edge of the rainforest, where the path began.\n" + P + kForest;
 
@@ -39,7 +41,8 @@ void Prepare(Player& hero, Hero kind) {
 // The keys of a fight against one monster, from the battle's first pause.
 std::string FightKeys(Hero kind) { return kind == Hero::Strong ? "\n1\n\n\n\n" : "\n7\n\n"; }
 
-std::string Play(Player& hero, Screen start, const std::string& input, std::initializer_list<std::uint32_t> draws = {}) {
+std::string Play(Player& hero, Screen start, const std::string& input,
+                 std::initializer_list<std::uint32_t> draws = {}) {
     TestWorld world(input);
     world.scripted.Push(draws);
     ScreenLoop loop(&hero);
@@ -88,7 +91,8 @@ TEST(RainforestTest, AFlightFromTheAnimalsIsADeath) {
     hero.SetPoisoned(true);
     const std::string out = Play(hero, rainforest, "\n3\n\n\n7\n\n\n", {3, 0, 13});
     EXPECT_TRUE(Has(out, "\n1. Pony - 80/80 \n2. Troll - 200/200 \n\n"));
-    EXPECT_TRUE(Has(out, "without being harmed.\n" + P + "The animals of the rainforest have killed you!\n" + P + kForest));
+    EXPECT_TRUE(
+        Has(out, "without being harmed.\n" + P + "The animals of the rainforest have killed you!\n" + P + kForest));
     EXPECT_EQ(GoldHPPoison(hero), std::tuple(50, 300, false));
 }
 
@@ -98,13 +102,17 @@ TEST(RainforestTest, TheCampAllowsThreeRestsAndStatsResumeIt) {
     Player hero;
     Prepare(hero, Hero::Strong);
     hero.SetPoisoned(true);
-    const std::string out = Play(hero, Screen(rainforestcamp, 2, 0, 1), "2\n\n2\n\n2\n\n2\n\n3\n\n0\n");
+    TestWorld world("2\n\n2\n\n2\n\n2\n\n3\n\n0\n");
+    ScreenLoop loop(&hero);
+    EXPECT_TRUE(world.EndsGame([&] { loop.Run(Screen(rainforestcamp, 2, 0, 1)); }));
+    EXPECT_EQ(loop.DeepestWaiting(), 1u);  // only the camp, while the status screen is open
+    const std::string out = world.Output();
     const std::string rest = ">HP, MP, and energy restored!\n";
     EXPECT_TRUE(Has(out, "2. Rest (3 rests left)\n3. Stats\n" + rest + "You are no longer poisoned!\n" + P));
     EXPECT_TRUE(Has(out, "2. Rest (2 rests left)\n3. Stats\n" + rest + P));
     EXPECT_TRUE(Has(out, "2. Rest (1 rests left)\n3. Stats\n" + rest + P));
-    EXPECT_TRUE(Has(out, "2. Rest (0 rests left)\n3. Stats\n>You can't rest anymore.\nYou have already rested 3 times.\n" +
-                         P));
+    EXPECT_TRUE(Has(out, "2. Rest (0 rests left)\n3. Stats\n"
+                         ">You can't rest anymore.\nYou have already rested 3 times.\n" + P));
     const std::size_t stats = out.find("0. Return To Game \n>");
     ASSERT_NE(stats, std::string::npos);
     EXPECT_TRUE(Has(out.substr(stats), kCampMenu + "2. Rest (0 rests left)\n"));
@@ -170,7 +178,8 @@ TEST(RainforestTest, AnyDefeatOnThePathEndsTheStory) {
     for (const auto& c : cases) {
         Player hero;
         Prepare(hero, Hero::Fleeing);
-        const std::string out = Play(hero, Screen(rainforest_storyline1, c.step), c.keys + FightKeys(Hero::Fleeing) + "\n\n");
+        const std::string keys = c.keys + FightKeys(Hero::Fleeing) + "\n\n";  // the defeat, the waking
+        const std::string out = Play(hero, Screen(rainforest_storyline1, c.step), keys);
         EXPECT_TRUE(Has(out, std::string("without being harmed.\n") + P + c.defeat + P + kStoryLost)) << c.defeat;
         EXPECT_EQ(GoldHPPoison(hero), std::tuple(50, 300, false)) << c.defeat;
         EXPECT_FALSE(Holds(hero.GetInventory(), "Blank Carved Button"));
