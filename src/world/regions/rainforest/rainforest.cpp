@@ -78,7 +78,13 @@ constexpr PotionKind kRootPotion{"Rainforest Root Potion", 50, 20, 40};
 // One climb in this many finds a potion.
 constexpr int kTreeDraws = 3;
 
+// A find is no purchase: a potion with no room left is simply left behind,
+// where the potion list's own overflow would pay its price.
 void GivePotion(Player& hero, const PotionKind& kind) {
+    if (!hero.HasRoomForPotion(kind.name)) {
+        io() << "You can't hold any more potions, your potion inventory is full.\n";
+        return;
+    }
     Potion potion;
     potion.CreatePotion(kind.name, kind.hp, kind.mp, kind.price);
     hero.AddPotion(&potion);

@@ -9,6 +9,7 @@
 #include "core/services.h"
 #include "model/player.h"
 #include "world/encounter.h"
+#include "world/quest_rewards.h"
 #include "world/regions/rainforest/rainforest.h"
 #include "world/stats.h"
 
@@ -139,10 +140,9 @@ Transition FightTheChief(Player& hero) {
             "learn the spells Black Magic and For Camelot.\n"
             "You have completed the Rainforest Quest!\n";
     wait();
-    const Black_Magic blackMagic;
-    const For_Camelot forCamelot;
-    hero.AddSpell(&blackMagic);
-    hero.AddSpell(&forCamelot);
+    // A second walk of the path teaches nothing new, and refunds nothing.
+    GrantSpell(hero, Black_Magic());
+    GrantSpell(hero, For_Camelot());
     hero.RestoreAll();
     hero.SetForest(true);
     return GoTo(rainforest);

@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "abilities/spells.h"
 #include "model/player.h"
 #include "model/slots.h"
 #include "support/test_world.h"
@@ -82,6 +83,22 @@ TEST(RainforestTest, TheGroundSearchFindsByBand) {
         EXPECT_EQ(CountHeld(hero.GetInventory()), c.item ? 1u : 0u) << c.draw;
         EXPECT_TRUE(!c.item || Holds(hero.GetInventory(), c.item)) << c.draw;
     }
+}
+
+// A potion found with a full potion list stays on the ground, and no gold
+// stands in for it.
+TEST(RainforestTest, AFoundPotionNeedsRoom) {
+    Player hero;
+    for (int i = 0; i < 100; ++i) {
+        Potion p;
+        p.CreatePotion("Brew " + std::to_string(i), 1, 1, 1);
+        hero.AddPotion(&p);
+    }
+    const std::string out = Play(hero, rainforest, "\n2\n\n", {5});
+    EXPECT_TRUE(Has(out, "You found a Medium Health Potion!\n"
+                         "You can't hold any more potions, your potion inventory is full.\n" + P + kForest));
+    EXPECT_EQ(hero.GetGold(), 100);
+    EXPECT_FALSE(Holds(hero.GetPotion(), "Medium Health Potion"));
 }
 
 // One or two animals (a draw modulo 2, plus 1); running away is a death.
@@ -185,6 +202,21 @@ TEST(RainforestTest, AnyDefeatOnThePathEndsTheStory) {
         EXPECT_FALSE(Holds(hero.GetInventory(), "Blank Carved Button"));
         EXPECT_FALSE(hero.GetForest());
     }
+}
+
+// The chief's spells are a reward, not a sale: one already known is kept as
+// it is, with no refund of a price never paid.
+TEST(RainforestTest, TheChiefTeachesOnlyTheSpellsNotYetKnown) {
+    Player hero;
+    Prepare(hero, Hero::Strong);
+    const Black_Magic known;
+    hero.AddSpell(&known);
+    const std::string out = Play(hero, Screen(rainforest_storyline1, 4), "\n" + FightKeys(Hero::Strong) + "\n");
+    EXPECT_TRUE(Has(out, "You have completed the Rainforest Quest!\n" + P + kForest));
+    EXPECT_FALSE(Has(out, "You already have the spell"));
+    EXPECT_EQ(CountHeld(hero.GetSpell()), 2u);
+    EXPECT_TRUE(Holds(hero.GetSpell(), "For Camelot"));
+    EXPECT_EQ(std::tuple(hero.GetGold(), hero.GetHP(), hero.GetForest()), std::tuple(10101, 300, true));
 }
 
 }  // namespace
