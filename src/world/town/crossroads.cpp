@@ -15,8 +15,10 @@
 #include "world/regions/graveyard.h"
 #include "world/regions/heaven/heaven.h"
 #include "world/regions/hellfire.h"
+#include "world/regions/meadow/meadow.h"
 #include "world/regions/mountain.h"
 #include "world/regions/ocean_city/ocean_city.h"
+#include "world/regions/rainforest/rainforest.h"
 #include "world/stats.h"
 #include "world/town/town.h"
 #include "world/town/training_arena.h"
@@ -202,7 +204,8 @@ constexpr PlaceEntry kMenu[] = {
      "You walk north, past the town, and the air grows warm and wet.\n"
      "The trees grow taller and thicker with every step, until the\n"
      "sky disappears behind their leaves. You are in the Rainforest.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(rainforest)},
     {.number = 10,
      .label = "10.Exit\n",
      .act = Leave},
@@ -211,7 +214,8 @@ constexpr PlaceEntry kMenu[] = {
      .text = "You walk to the east, past the trapdoor, and keep on walking.\n"
      "After a while the road ends, and you come to a wide meadow.\n"
      "It is quiet here, and there is no one in sight.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(meadow)},
     {.number = 12,
      .label = "12.Elven Forest\n",
      .listed = ElvenForestListed,
