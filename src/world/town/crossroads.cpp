@@ -10,6 +10,7 @@
 #include "model/player.h"
 #include "world/place_menu.h"
 #include "world/regions/grasslands/grasslands.h"
+#include "world/regions/swamplands/swamplands.h"
 #include "world/stats.h"
 #include "world/town/town.h"
 #include "world/town/training_arena.h"
@@ -228,7 +229,8 @@ constexpr PlaceEntry kMenu[] = {
      "Some of them stop to stare at you, and then go back to their\n"
      "work, grumbling.\n"
      "You had better watch your step here.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(swamplands)},
     {.number = 14,
      .label = "14.Gates Of Heaven\n",
      .listed = AfterSwamp,
