@@ -74,7 +74,7 @@ TurnDraws DrawTurn() {
 enum class Order { Performed, Refused, Unknown };
 
 // An amount asked for at its own prompt; a non-number is 0.
-int AskAmount(const char* question) {
+int AskAmount(const std::string& question) {
     io() << question;
     io().Prompt();
     return io().ReadNumber(0);
@@ -112,6 +112,8 @@ Order Defend(SwampWar& war) {
     return Order::Performed;
 }
 
+// The enemy's answer to every order ends a counterattack, so the refusal
+// below never shows; it guards the order all the same.
 Order Counterattack(SwampWar& war) {
     if (war.counterattacking) {
         io() << "You are already counterattacking!\n";
@@ -136,7 +138,7 @@ constexpr Volley kGuns{"guns", &SwampWar::guns, &TurnDraws::gunKill};
 
 Order FireVolley(SwampWar& war, const TurnDraws& d, const Volley& volley) {
     const std::string plural = volley.plural;
-    const int fired = AskAmount(("How many " + plural + " would you like to fire?\n").c_str());
+    const int fired = AskAmount("How many " + plural + " would you like to fire?\n");
     int& stock = war.*volley.stock;
     if (fired < 1) {
         io() << "You can't fire " << fired << " " << plural << ".\n";
@@ -416,7 +418,11 @@ Transition warrequest(Player* player) {
     return StartWar();
 }
 
-// Either blessing of a won war means the war was won; its leader waits.
+// Either blessing of the war means it was won, and its leader waits.
+bool WarWon(const Player& hero) {
+    return Holds(hero.GetBlessings(), kWarBlessing) || Holds(hero.GetBlessings(), kSwampBlessing);
+}
+
 Transition FightWizardKing(Player& hero) {
     io() << "Army Leader:\n"
          << "Welcome back, " << hero.GetName() << ". There is the leader of\n"
@@ -448,7 +454,7 @@ Transition FightWizardKing(Player& hero) {
 
 Transition swamplandsbarracks(Player* player) {
     Player& hero = *player;
-    const bool warWon = Holds(hero.GetBlessings(), kWarBlessing) || Holds(hero.GetBlessings(), kSwampBlessing);
+    if (!hero.GetSwamp() && WarWon(hero)) return FightWizardKing(hero);
     if (hero.GetSwamp()) {
         io() << "You have already beaten the Swamplands Quest.\n"
                 "However, the war is now a minigame, that you can play\n"
@@ -457,7 +463,6 @@ Transition swamplandsbarracks(Player* player) {
         wait();
         return StartWar();
     }
-    if (warWon) return FightWizardKing(hero);
     random();
     return GoTo(warrequest);
 }
