@@ -14,6 +14,7 @@
 #include "core/fd_stream.h"
 #include "core/services.h"
 #include "core/session_record.h"
+#include "core/terminal.h"
 
 namespace vaskarn {
 namespace {
@@ -97,7 +98,13 @@ int Play(const Options& options, const GameDirChoice& dir, FdOutput& screen, std
     std::optional<ReplayInput> replayedInput;
     if (options.replay) replayedInput.emplace(*options.replay);
     std::istream in(replayedInput ? static_cast<std::streambuf*>(&*replayedInput) : &typed);
-    Console console(in, out);
+    InputKeys typedKeys(STDIN_FILENO);
+    std::optional<RecordingKeys> recordingKeys;
+    std::optional<ReplayKeys> replayedKeys;
+    KeySource* keys = &typedKeys;
+    if (recorder) keys = &recordingKeys.emplace(typedKeys, *recorder);
+    if (options.replay) keys = &replayedKeys.emplace(*options.replay);
+    Console console(in, out, keys);
 
     SystemClock systemClock;
     std::optional<FixedClock> fixedClock;

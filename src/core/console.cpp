@@ -132,4 +132,28 @@ void Console::Pause(int lines) {
     out_ << "\n\n";
 }
 
+Console::SingleKeyMode::SingleKeyMode(Console& console) : console_(console) {
+    if (console_.singleKeyDepth_++ == 0 && console_.keys_) console_.keys_->SingleKeys(true);
+}
+
+Console::SingleKeyMode::~SingleKeyMode() {
+    if (--console_.singleKeyDepth_ == 0 && console_.keys_) console_.keys_->SingleKeys(false);
+}
+
+char Console::Getch() {
+    const SingleKeyMode mode(*this);
+    FlushOutput();
+    const Traits::int_type key = in_.rdbuf()->sbumpc();
+    if (Traits::eq_int_type(key, Traits::eof())) throw EndOfGame{};
+    return Traits::to_char_type(key);
+}
+
+bool Console::Kbhit() {
+    FlushOutput();
+    std::streambuf& held = *in_.rdbuf();
+    if (keys_ && !keys_->Arrived(held)) return false;
+    if (Traits::eq_int_type(held.sgetc(), Traits::eof())) throw EndOfGame{};
+    return true;
+}
+
 }  // namespace vaskarn

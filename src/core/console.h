@@ -4,6 +4,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <streambuf>
 #include <string>
 
 namespace vaskarn {
@@ -18,11 +19,30 @@ namespace vaskarn {
 // A line of any length is read in bounded memory: a word or a line keeps at
 // most kLongestKept characters, longer than any answer or name the game
 // takes, and the rest of it is read and dropped.
+//
+// A few games read single key presses. Each key is the next character of the
+// input; a KeySource tells whether one has arrived yet, and puts a terminal
+// into single-key mode while a game asks for it. Without one, the whole input
+// is already there: a key is waiting while any of it is unread.
+class KeySource {
+public:
+    virtual ~KeySource() = default;
+    // Whether a key press has arrived, `held` being the input the console
+    // already holds unread. Never waits.
+    virtual bool Arrived(std::streambuf& held) = 0;
+    // Turns single-key mode on, and off again; the calls alternate.
+    virtual void SingleKeys(bool on) = 0;
+};
+
 class Console {
 public:
     static constexpr std::size_t kLongestKept = 256;
 
-    Console(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+    Console(std::istream& in, std::ostream& out, KeySource* keys = nullptr) : in_(in), out_(out), keys_(keys) {}
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    void UseKeys(KeySource* keys) { keys_ = keys; }
 
     std::ostream& Out() { return out_; }
     template <typename T>
@@ -65,6 +85,30 @@ public:
     // Like Wait(), but also waits for one further whole line.
     void Waits();
 
+    // --- Single key presses. ---
+
+    // While one lives, each key reaches the game as it is pressed, without
+    // Enter and unechoed; the console is back to whole lines when the last
+    // one ends, however it ends. They nest.
+    class SingleKeyMode {
+    public:
+        explicit SingleKeyMode(Console& console);
+        ~SingleKeyMode();
+        SingleKeyMode(const SingleKeyMode&) = delete;
+        SingleKeyMode& operator=(const SingleKeyMode&) = delete;
+
+    private:
+        Console& console_;
+    };
+    [[nodiscard]] SingleKeyMode SingleKeys() { return SingleKeyMode(*this); }
+
+    // Waits for one key press and takes it (in single-key mode meanwhile).
+    char Getch();
+    // Whether a key press is waiting; never waits, and leaves the key there.
+    // Ends the game when the input has ended, so a game that runs until a
+    // key comes never runs on without one.
+    bool Kbhit();
+
 private:
     // The Enter pause; consumes input up to and including the next `lines` line ends.
     void Pause(int lines);
@@ -76,6 +120,8 @@ private:
 
     std::istream& in_;
     std::ostream& out_;
+    KeySource* keys_;
+    int singleKeyDepth_ = 0;
 };
 
 }  // namespace vaskarn

@@ -8,5 +8,9 @@ void wait();
 void waits();
 // Re-seeds the generator from the calendar clock in whole seconds.
 void random();
+// Waits for one key press, without Enter, and takes it.
+char getch();
+// Whether a key press is waiting, without taking it.
+bool kbhit();
 
 }  // namespace vaskarn

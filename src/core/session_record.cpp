@@ -69,6 +69,11 @@ std::string RecordProblem(std::string_view line) {
         if (!text || !ParseWhole(*text)) return "holds a clock reading that is not a whole number";
         return "";
     }
+    if (kind == "idle") {
+        const std::optional<std::int64_t> looks = text ? ParseWhole(*text) : std::nullopt;
+        if (!looks || *looks < 0) return "holds an idle count that is not a whole number of 0 or more";
+        return "";
+    }
     return "is not a record this game knows";
 }
 
@@ -166,6 +171,18 @@ bool SessionRecorder::Input(std::string_view bytes) {
 void SessionRecorder::Time(std::int64_t seconds) { Put("time " + std::to_string(seconds)); }
 
 void SessionRecorder::Play(std::int64_t millis) { Put("play " + std::to_string(millis)); }
+
+void SessionRecorder::Idle(std::int64_t looks) { Put("idle " + std::to_string(looks)); }
+
+bool RecordingKeys::Arrived(std::streambuf& held) {
+    if (!source_.Arrived(held)) {
+        ++idle_;
+        return false;
+    }
+    recorder_.Idle(idle_);
+    idle_ = 0;
+    return true;
+}
 
 std::int64_t RecordingClock::Now() {
     const std::int64_t seconds = source_.Now();
@@ -269,6 +286,21 @@ ReplayInput::int_type ReplayInput::underflow() {
         return traits_type::to_int_type(*gptr());
     }
     return traits_type::eof();
+}
+
+bool ReplayKeys::Arrived(std::streambuf&) {
+    if (!left_) {
+        std::string text;
+        const std::optional<std::int64_t> looks = idles_.Next(text) ? ParseWhole(text) : std::nullopt;
+        if (!looks || *looks < 0) throw EndOfGame{};
+        left_ = *looks;
+    }
+    if (*left_ > 0) {
+        --*left_;
+        return false;
+    }
+    left_.reset();
+    return true;
 }
 
 std::int64_t ReplayClock::Next(RecordCursor& cursor) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/clock.h"
+#include "core/console.h"
 #include "core/fd_stream.h"
 
 namespace vaskarn {
@@ -23,6 +24,8 @@ namespace vaskarn {
 //   in Bob\n                the next bytes of input, escaped (below)
 //   time 1717171717         a reading of the calendar clock, in seconds
 //   play 5230               a reading of the play clock, in milliseconds
+//   idle 312                a game looked for a key 312 times and found none,
+//                           then found one (or the end of the input)
 //
 // In an input record, a byte from space to tilde stands for itself, except
 // the backslash, written \\; a line end is \n; any other byte, and a space
@@ -59,6 +62,7 @@ public:
     bool Input(std::string_view bytes);
     void Time(std::int64_t seconds);
     void Play(std::int64_t millis);
+    void Idle(std::int64_t looks);
 
     // True once a write has failed; the failure as WriteFailed describes it.
     bool Failed() const { return out_.Error() != 0; }
@@ -85,6 +89,21 @@ private:
     SessionRecorder& recorder_;
 };
 
+// Key answers that pass on another source's and record them: the keys
+// themselves are input, recorded as it is read, but whether one had arrived
+// yet depends on the moment the game looked.
+class RecordingKeys : public KeySource {
+public:
+    RecordingKeys(KeySource& source, SessionRecorder& recorder) : source_(source), recorder_(recorder) {}
+    bool Arrived(std::streambuf& held) override;
+    void SingleKeys(bool on) override { source_.SingleKeys(on); }
+
+private:
+    KeySource& source_;
+    SessionRecorder& recorder_;
+    std::int64_t idle_ = 0;
+};
+
 // What CheckRecord found: the problem that keeps the record from being
 // played (empty when it can be), and the version of the game that made it.
 struct RecordCheck {
@@ -96,7 +115,7 @@ struct RecordCheck {
 // foreign file is refused before the game starts.
 RecordCheck CheckRecord(const std::filesystem::path& path);
 
-// Reads the records of one kind ("in", "time" or "play") in order, passing
+// Reads the records of one kind ("in", "time", "play" or "idle") in order, passing
 // over the others. Each kind is read on its own, so a replay never depends
 // on how the pieces of input and the clock readings interleave.
 class RecordCursor {
@@ -139,6 +158,20 @@ private:
 
     RecordCursor times_;
     RecordCursor plays_;
+};
+
+// The key answers of a recorded session, in order; the keys themselves come
+// with the recorded input. A replay that looks for a key more often than the
+// session did has gone past the end of the recording, and the game ends.
+class ReplayKeys : public KeySource {
+public:
+    explicit ReplayKeys(const std::filesystem::path& path) : idles_(path, "idle") {}
+    bool Arrived(std::streambuf& held) override;
+    void SingleKeys(bool) override {}
+
+private:
+    RecordCursor idles_;
+    std::optional<std::int64_t> left_;
 };
 
 }  // namespace vaskarn

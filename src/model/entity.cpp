@@ -42,4 +42,14 @@ bool Entity::CheckIfDead() {
     return true;
 }
 
+bool Entity::CheckMoney_OldMan(int checkedamount) {
+    if (gold >= checkedamount) return true;
+    io() << "You don't have enough money.\n";
+    wait();
+    return false;
+}
+
+bool Entity::CheckMoney_Inn() { return CheckMoney_OldMan(10); }
+bool Entity::CheckMoney_Mentor() { return CheckMoney_OldMan(500); }
+
 }  // namespace vaskarn

@@ -55,6 +55,14 @@ public:
     // calls it (lost battles go through Player::HasDied).
     bool CheckIfDead();
 
+    // The payment checks of the inn's old man, the inn and the mentor. When
+    // the gold is below the amount asked: "You don't have enough money.", a
+    // pause, and false; the place that asked then decides where the hero
+    // goes. True, silently, when the entity can pay.
+    bool CheckMoney_OldMan(int checkedamount);
+    bool CheckMoney_Inn();
+    bool CheckMoney_Mentor();
+
 protected:
     Name name;
     int hp = 0;

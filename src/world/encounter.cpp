@@ -39,4 +39,12 @@ FightResult FightOne(Player& hero, const MonsterTemplate& monster) {
     return Fight(hero, std::span<Monster>(&one, 1));
 }
 
+FightResult FightInOrder(Player& hero, std::span<const MonsterTemplate> kinds, int copies) {
+    std::vector<Monster> group;
+    if (copies > 0) group.reserve(kinds.size() * static_cast<std::size_t>(copies));
+    for (const MonsterTemplate& kind : kinds)
+        for (int i = 0; i < copies; ++i) group.push_back(kind.Make());
+    return Fight(hero, group);
+}
+
 }  // namespace vaskarn

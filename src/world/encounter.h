@@ -43,4 +43,8 @@ FightResult FightGroup(Player& hero, std::span<const MonsterTemplate> pool, int 
 // One monster alone, as a boss is fought.
 FightResult FightOne(Player& hero, const MonsterTemplate& monster);
 
+// A fixed group: every kind in table order, `copies` of each, with no draw
+// before the battle's own (6 Ents, or an army of five different kinds).
+FightResult FightInOrder(Player& hero, std::span<const MonsterTemplate> kinds, int copies = 1);
+
 }  // namespace vaskarn

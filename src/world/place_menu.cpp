@@ -21,18 +21,19 @@ void ShowMenu(std::span<const PlaceEntry> menu, const Player& hero) {
 }
 
 Transition Choose(std::span<const PlaceEntry> menu, int choice, Player& hero, const char* unknown) {
+    const PlaceEntry* closed = nullptr;
     for (const PlaceEntry& entry : menu) {
         if (entry.number != choice) continue;
         if (!Enterable(entry, hero)) {
-            io() << entry.refused;
-            return Stay();
+            if (!closed) closed = &entry;
+            continue;
         }
         io() << entry.text;
         if (entry.aboutHero) entry.aboutHero(hero);
         if (entry.pause) wait();
         return entry.act ? entry.act(hero) : entry.then;
     }
-    io() << unknown;
+    io() << (closed ? closed->refused : unknown);
     return Stay();
 }
 

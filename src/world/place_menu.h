@@ -30,8 +30,11 @@ struct PlaceEntry {
 void ShowMenu(std::span<const PlaceEntry> menu, const Player& hero);
 
 // Carries out the entry numbered `choice`: its text and pause, then its
-// transition. A number that names no entry writes `unknown` and stays; an
-// entry that cannot be chosen writes its refusal and stays.
+// transition. Two entries may share a number when at most one of them can
+// be chosen at a time (a line that changes with the hero's progress): the
+// first that can be chosen is taken. A number that names no entry writes
+// `unknown` and stays; a number whose entries cannot be chosen writes the
+// first one's refusal and stays.
 Transition Choose(std::span<const PlaceEntry> menu, int choice, Player& hero, const char* unknown = "");
 
 // The number a one-character menu key stands for ('1' is 1); -1 for any

@@ -1,5 +1,7 @@
 #include "world/purchase.h"
 
+#include "core/pause.h"
+#include "core/services.h"
 #include "model/player.h"
 
 namespace vaskarn {
@@ -9,6 +11,20 @@ bool CanPay(const Player& hero, std::int64_t total) { return hero.GetGold() >= t
 void Pay(Player& hero, std::int64_t total) {
     if (total <= 0 || !CanPay(hero, total)) return;
     hero.SpendGold(static_cast<int>(total));  // not above the gold, so it fits
+}
+
+PotionSale SellPotions(Player& hero, const Potion& potion, int quantity) {
+    const std::int64_t total = TotalPrice(potion.GetPrice(), quantity);
+    if (!CanPay(hero, total)) return PotionSale::ShortOfGold;
+    if (quantity > 0 && !hero.HasRoomForPotion(potion.GetName())) {
+        io() << "You can't hold any more potions, your potion inventory is full.\n";
+        wait();
+        io() << "\n";
+        return PotionSale::NoRoom;
+    }
+    Pay(hero, total);
+    hero.AddPotions(&potion, quantity);
+    return PotionSale::Sold;
 }
 
 std::size_t ClassColumn(const Player& hero) {

@@ -21,6 +21,20 @@ bool CanPay(const Player& hero, std::int64_t total);
 // Takes a total that the hero can pay (CanPay); a negative total takes nothing.
 void Pay(Player& hero, std::int64_t total);
 
+// How a sale of potions went.
+enum class PotionSale {
+    Sold,         // paid for and added at once
+    ShortOfGold,  // nothing changed; the shop says its own words
+    NoRoom,       // the full potion list said so; nothing was paid
+};
+
+// Sells `quantity` units of `potion` at its price each. The total is exact;
+// a full potion list that holds none of this name refuses before any gold
+// is taken (the potions would only be turned away after payment); the units
+// are added as one operation, however many. A quantity of 0 sells nothing
+// and costs nothing, but counts as sold.
+PotionSale SellPotions(Player& hero, const Potion& potion, int quantity);
+
 // The column of a catalogue by class, 0 (Warrior) to 4 (Scout). A class
 // number outside 1 to 5 (only a damaged file holds one) shops as a Warrior,
 // the class every hero record starts as.

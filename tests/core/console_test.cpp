@@ -184,6 +184,18 @@ TEST(HelpersTest, DrawReducesModuloAndNeverDividesByZero) {
     EXPECT_EQ(world.scripted.draws, 1);
 }
 
+// Without a key source the whole input is there: each key is its next
+// character, line ends too, and one is waiting while any is unread.
+TEST(ConsoleKeysTest, KeysAreTheNextCharactersAndALookLeavesThemWaiting) {
+    TestWorld world("a\nb");
+    EXPECT_EQ(getch(), 'a');
+    EXPECT_EQ(getch(), '\n');
+    EXPECT_TRUE(kbhit());
+    EXPECT_TRUE(kbhit());
+    EXPECT_EQ(io().ReadWord(), "b");
+    EXPECT_TRUE(world.EndsGame([] { kbhit(); }));  // a counter never outruns the input
+    EXPECT_TRUE(world.EndsGame([] { getch(); }));
+}
 
 }  // namespace
 }  // namespace vaskarn

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/end_of_game.h"
+#include "support/held_keys.h"
 #include "support/test_world.h"
 
 namespace vaskarn {
@@ -82,6 +83,30 @@ TEST_F(RecordFileTest, ARecordedSessionReadsBackInOrderKindByKind) {
     EXPECT_TRUE(world_.EndsGame([&clock] { clock.ProcessMillis(); }));
 }
 
+// Whether a key had arrived is recorded as the number of looks that found
+// none before one that found a key; looks after the last key, when the
+// session ends, are not, and a replay that comes to them ends the game.
+TEST_F(RecordFileTest, KeyAnswersAreRecordedAsLooksBeforeAKeyAndReplayedAlike) {
+    const std::filesystem::path path = world_.Dir() / "session.txt";
+    std::stringbuf held;
+    const bool session[] = {false, false, false, true, true, false, false};
+    {
+        std::string reason;
+        auto recorder = SessionRecorder::Create(path, "9.9", reason);
+        ASSERT_NE(recorder, nullptr) << reason;
+        testing::HeldKeys source;
+        source.idles = {3, 0, 9};
+        RecordingKeys keys(source, *recorder);
+        for (const bool arrived : session) EXPECT_EQ(keys.Arrived(held), arrived);
+        keys.SingleKeys(true);
+        EXPECT_EQ(source.ons, 1);
+    }
+    EXPECT_EQ(Read(path), "vaskarn-record 1\ngame 9.9\nidle 3\nidle 0\n");
+    ReplayKeys keys(path);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(keys.Arrived(held), session[i]);
+    EXPECT_TRUE(world_.EndsGame([&] { keys.Arrived(held); }));
+}
+
 TEST_F(RecordFileTest, ForeignAndDamagedRecordsAreRefusedWithTheReason) {
     const std::string head = "vaskarn-record 1\ngame 0.1.0\n";
     const struct {
@@ -108,6 +133,9 @@ TEST_F(RecordFileTest, ForeignAndDamagedRecordsAreRefusedWithTheReason) {
         {head + "time\n", "it is damaged: line 3 holds a clock reading that is not a whole number"},
         {head + "seed 5\n", "it is damaged: line 3 is not a record this game knows"},
         {head + "\n", "it is damaged: line 3 is not a record this game knows"},
+        {head + "idle 0\nidle 4096\n", ""},
+        {head + "idle -1\n", "it is damaged: line 3 holds an idle count that is not a whole number of 0 or more"},
+        {head + "idle\n", "it is damaged: line 3 holds an idle count that is not a whole number of 0 or more"},
         {head + "in " + std::string(kLongestRecordLine, 'a') + "\n", "it is damaged: line 3 is too long"},
     };
     for (const auto& c : cases) EXPECT_EQ(CheckRecord(Write(c.bytes)).problem, c.problem) << c.bytes.substr(0, 60);

@@ -83,5 +83,25 @@ TEST(EntityTest, CheckIfDeadSpeaksOnlyWhenHPIsGone) {
     EXPECT_EQ(world.Output(), "You are dead.\n\nPress the Enter key to continue\n\n");
 }
 
+// Each check refuses strictly below its price, and only then speaks.
+TEST(EntityTest, MoneyChecksRefuseBelowTheirPrice) {
+    const struct { int gold; std::function<bool(Entity&)> check; bool pays; } cases[] = {
+        {19, [](Entity& e) { return e.CheckMoney_OldMan(20); }, false},
+        {20, [](Entity& e) { return e.CheckMoney_OldMan(20); }, true},
+        {9, [](Entity& e) { return e.CheckMoney_Inn(); }, false},
+        {10, [](Entity& e) { return e.CheckMoney_Inn(); }, true},
+        {499, [](Entity& e) { return e.CheckMoney_Mentor(); }, false},
+        {500, [](Entity& e) { return e.CheckMoney_Mentor(); }, true},
+    };
+    for (const auto& c : cases) {
+        testing::TestWorld world("\n");
+        Entity e = Wolf();
+        e.SetGold(c.gold);
+        EXPECT_EQ(c.check(e), c.pays) << c.gold;
+        EXPECT_EQ(world.Output(), c.pays ? "" : "You don't have enough money.\n\nPress the Enter key to continue\n\n");
+        EXPECT_EQ(e.GetGold(), c.gold);
+    }
+}
+
 }  // namespace
 }  // namespace vaskarn

@@ -7,6 +7,9 @@
 #                                 vroengard castle runeking peace king
 #   SPELLS                        lines of name|price|power|mpcost|type
 #   POTIONS                       lines of name|price|hprestore|mprestore|amount
+#   ITEMS                         lines of name|price (inventory items)
+#   GODPOWERS                     lines of name|power
+#   BLESSINGS                     lines of name|value
 #   BANK                          the bank balance
 
 int32() {
@@ -23,6 +26,20 @@ byte() {
 text36() {
     printf '%s' "$1"
     head -c $((36 - ${#1})) /dev/zero
+}
+
+# A counted list of name|value lines (none when empty), as the inventory,
+# god powers and blessings are stored.
+named_values() {
+    if [ -z "$1" ]; then
+        int32 0
+        return
+    fi
+    int32 "$(printf '%s\n' "$1" | wc -l)"
+    local name value
+    while IFS='|' read -r name value; do
+        text36 "$name"; int32 "$value"
+    done <<<"$1"
 }
 
 write_hero() {
@@ -51,7 +68,9 @@ write_hero() {
         else
             int32 0
         fi
-        int32 0; int32 0; int32 0                                  # items, god powers, blessings
+        named_values "${ITEMS:-}"
+        named_values "${GODPOWERS:-}"
+        named_values "${BLESSINGS:-}"
         if [ -n "${SPELLS:-}" ]; then
             int32 "$(printf '%s\n' "$SPELLS" | wc -l)"
             local name price power mpcost type
@@ -80,4 +99,23 @@ stored_byte() {
 # 136, bars at 140, and so on).
 store_int() {
     int32 "$2" | dd of=Player.dll bs=1 seek="$1" conv=notrunc status=none
+}
+
+# The names stored in one of Player.dll's lists (potions, items, godpowers,
+# blessings, spells or specials), one a line, in the file's order.
+stored_names() {
+    local lists=(potions items godpowers blessings spells specials) sizes=(52 40 40 40 52 52)
+    local offset=521 i j count
+    for i in 0 1 2 3 4 5; do
+        count=$(stored_int "$offset")
+        offset=$((offset + 4))
+        if [ "${lists[i]}" = "$1" ]; then
+            for ((j = 0; j < count; j++)); do
+                dd if=Player.dll bs=1 skip=$((offset + j * sizes[i])) count=36 status=none | tr -d '\0'
+                echo
+            done
+            return
+        fi
+        offset=$((offset + count * sizes[i]))
+    done
 }

@@ -9,7 +9,14 @@
 #include "crafting/smithing.h"
 #include "model/player.h"
 #include "world/place_menu.h"
+#include "world/regions/boat_dock/boat_dock.h"
+#include "world/regions/elven_forest/elven_forest.h"
 #include "world/regions/grasslands/grasslands.h"
+#include "world/regions/graveyard.h"
+#include "world/regions/heaven/heaven.h"
+#include "world/regions/hellfire.h"
+#include "world/regions/mountain.h"
+#include "world/regions/ocean_city/ocean_city.h"
 #include "world/regions/swamplands/swamplands.h"
 #include "world/stats.h"
 #include "world/town/town.h"
@@ -188,7 +195,8 @@ constexpr PlaceEntry kMenu[] = {
      "At the bottom a tunnel of glass opens before you, and beyond it,\n"
      "under the sea itself, shine the lights of a great city.\n"
      "Welcome to the Ocean City Of Narshia.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(ocean_city)},
     {.number = 9,
      .label = "9.Rainforest\n",
      .text = "\n\n"
@@ -216,7 +224,8 @@ constexpr PlaceEntry kMenu[] = {
      "Deep among the trees lies their village, and all around you\n"
      "Elven workers are busy cutting, carrying and building.\n"
      "They stop and look at you as you walk in.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(elven_forest)},
     {.number = 13,
      .label = "13.Swamplands Of Marshia\n",
      .listed = AfterElvenForest,
@@ -244,12 +253,14 @@ constexpr PlaceEntry kMenu[] = {
      "still, and at the top of the highest one you see two great\n"
      "gates, shining with light.\n"
      "You have reached the Gates Of Heaven.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(heaven)},
     {.number = 15,
      .label = "15.Graveyard Of Spirits\n",
      .listed = GraveyardOpen,
      .text = "You walk towards a dark path, and enter the graveyard.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(graveyard)},
     {.number = 16,
      .label = "16.Mountain Of The Glowing Crystal\n",
      .listed = MountainOpen,
@@ -257,18 +268,21 @@ constexpr PlaceEntry kMenu[] = {
      "At its top shines a great crystal, and it is said that deep inside\n"
      "the mountain lies the Sword Of Eldmyrs, waiting for the one\n"
      "who is worthy to carry it.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(mountainquest)},
     {.number = 17,
      .label = "17.The Bottomless Abyss Of Hell Fire\n",
      .listed = AbyssOpen,
      .text = "You enter the Hell Fire Abyss.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(hellfireabyss)},
     {.number = 18,
      .label = "18.Boat Dock\n",
      .listed = DockOpen,
      .text = "You walk towards the boat dock, where you see a sailor\n"
      "standing.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(boatdock)},
     {.number = 19,
      .label = "19.Night Ceremony\n",
      .listed = CeremonyOpen,

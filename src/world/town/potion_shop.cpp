@@ -79,25 +79,18 @@ Transition potionquantity(Player* player, int listIndex, int offerIndex) {
     const int quantity = io().ReadNumber(-1);
     if (quantity < 0) return Stay();
 
-    const std::int64_t total = TotalPrice(offer.price, quantity);
-    if (!CanPay(*player, total)) {
+    switch (SellPotions(*player, AsPotion(list, offer), quantity)) {
+    case PotionSale::ShortOfGold:
         io() << "You don't have enough money.\n";
         wait();
-        return GoTo(potionshop);
-    }
-    // A full potion list would turn the potions away after they were paid
-    // for; the shop says so before taking anything, and sells nothing.
-    if (quantity > 0 && !player->HasRoomForPotion(offer.name)) {
-        io() << "You can't hold any more potions, your potion inventory is full.\n";
+        break;
+    case PotionSale::NoRoom:
+        break;
+    case PotionSale::Sold:
+        io() << "You bought " << quantity << " " << offer.name << "s.\n";
         wait();
-        io() << "\n";
-        return GoTo(potionshop);
+        break;
     }
-    Pay(*player, total);
-    io() << "You bought " << quantity << " " << offer.name << "s.\n";
-    const Potion potion = AsPotion(list, offer);
-    player->AddPotions(&potion, quantity);
-    wait();
     return GoTo(potionshop);
 }
 

@@ -2,11 +2,15 @@
 
 #include "core/pause.h"
 #include "core/services.h"
+#include "crafting/workshop.h"
 #include "model/player.h"
 #include "world/place_menu.h"
 #include "world/town/armory.h"
 #include "world/town/blacksmith.h"
+#include "world/town/castle.h"
 #include "world/town/crossroads.h"
+#include "world/town/inn.h"
+#include "world/town/mentor.h"
 #include "world/town/archery_shop.h"
 #include "world/town/potion_shop.h"
 #include "world/town/spell_shop.h"
@@ -25,7 +29,8 @@ constexpr PlaceEntry kMenu[] = {
              "eating and drinking, and a fire crackles in the corner.\n"
              "Here you can rent a room to sleep for the night, or sit\n"
              "down at the bar and talk with the people around you.\n",
-     .pause = true},
+     .pause = true,
+     .then = Open(inn)},
     {.number = 2,
      .label = "2.Blacksmith Shop\n",
      .text = "You walk into the blacksmith's shop.\n",
@@ -59,15 +64,18 @@ constexpr PlaceEntry kMenu[] = {
     {.number = 8,
      .label = "8.Workshop\n",
      .text = "You walk into the workshop, people are in there working.\n",
-     .pause = true},
+     .pause = true,
+     .then = Open(workshop)},
     {.number = 9,
      .label = "9.Hire A Mentor\n",
      .text = "You go into the castle in the town, which is quite close.\n",
-     .pause = true},
+     .pause = true,
+     .then = Open(mentor)},
     {.number = 10,
      .label = "10.Castle\n",
      .text = "You walk into the castle.\n",
-     .pause = true},
+     .pause = true,
+     .then = Open(castle)},
     {.number = 11,
      .label = "11.Back To Village\n",
      .text = "You walk back to the little village.\n",

@@ -12,7 +12,6 @@ namespace {
 
 using testing::TestWorld;
 
-const std::string P = "\nPress the Enter key to continue\n\n";
 
 // The square from its description, with `typed` after the first pause; the
 // walk ends where the input ends. Returns everything after the menu's ">".
@@ -31,12 +30,6 @@ TEST(TownTest, NumbersOutsideTheMenuOnlyBringBackTheBarePrompt) {
     EXPECT_EQ(AfterTheMenu("0\n12\n-3\nabc\n"), "\n\n>\n\n>\n\n>\n\n>");
 }
 
-TEST(TownTest, PlacesNotOpenYetSayTheirArrivalAndBringBackThePrompt) {
-    EXPECT_EQ(AfterTheMenu("8\n\n9\n\n10\n\n"),
-              "\n\nYou walk into the workshop, people are in there working.\n" + P + ">" +
-                  "\n\nYou go into the castle in the town, which is quite close.\n" + P + ">" +
-                  "\n\nYou walk into the castle.\n" + P + ">");
-}
 
 }  // namespace
 }  // namespace vaskarn

@@ -258,26 +258,20 @@ Transition potionlist(Player* player) {
     io().Prompt();
     int quantity = io().ReadNumber(-1);
     if (quantity < 0) quantity = 0;
-    const std::int64_t total = TotalPrice(offer.price, quantity);
-    if (!CanPay(hero, total)) {
-        io() << "You don't have enough money.\n";
-        wait();
-        return Stay();
-    }
-    // A full potion list would turn the potions away after they were paid
-    // for; Peter says so first and takes nothing.
-    if (quantity > 0 && !hero.HasRoomForPotion(offer.name)) {
-        io() << "You can't hold any more potions, your potion inventory is full.\n";
-        wait();
-        io() << "\n";
-        return Stay();
-    }
-    Pay(hero, total);
-    io() << "You bought " << quantity << " " << offer.name << "s.\n";
     Potion bought;
     bought.CreatePotion(offer.name, offer.hp, offer.mp, offer.price);
-    hero.AddPotions(&bought, quantity);
-    wait();
+    switch (SellPotions(hero, bought, quantity)) {
+    case PotionSale::ShortOfGold:
+        io() << "You don't have enough money.\n";
+        wait();
+        break;
+    case PotionSale::NoRoom:
+        break;
+    case PotionSale::Sold:
+        io() << "You bought " << quantity << " " << offer.name << "s.\n";
+        wait();
+        break;
+    }
     return Stay();
 }
 

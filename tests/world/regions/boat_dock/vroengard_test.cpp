@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <tuple>
+
+#include "model/player.h"
+#include "support/test_world.h"
+#include "world/regions/boat_dock/vroengard.h"
+
+namespace vaskarn {
+namespace {
+
+using testing::TestWorld;
+
+const std::string P = "\nPress the Enter key to continue\n\n";
+const std::string kCrossroads = "\n\n\n\nYou stand where many roads meet";
+
+// Runs the chain from the island's shore until the input runs out. Enough
+// Enters for every pause before the fight; the battle's menu skips the rest.
+std::string Sail(TestWorld& world, Player& hero, const std::string& move) {
+    world.SetInput("\n\n\n\n\n\n" + move + "\n\n\n\n\n\n");
+    ScreenLoop loop(&hero);
+    EXPECT_TRUE(world.EndsGame([&] { loop.Run(vroengard); }));
+    return world.TakeOutput();
+}
+
+// Draws are all 0: a retreat always gets away, and a flight from any of the
+// three is a death all the same.
+TEST(VroengardTest, TheChainResumesAtTheFirstGuardianStillStandingAndAFlightIsADeath) {
+    const struct {
+        bool guardianBeaten;
+        bool spiritBeaten;
+        const char* first;
+        std::string defeat;
+    } cases[] = {
+        {false, false, "Guardian Of Vroengard - 20000/20000", "The Guardian Of Vroengard has killed you!\n"},
+        {false, true, "Guardian Of Vroengard - 20000/20000", "The Guardian Of Vroengard has killed you!\n"},
+        {true, false, "Spirit Of Eldmyrs - 70000/70000", "The Spirit Of Eldmyrs has killed you!\n"},
+        {true, true, "Rune King - 100000/100000",
+         "Well, the Rune King has killed you...\n" + P + "Out of the darkness comes the Mourning Sage."},
+    };
+    for (const auto& c : cases) {
+        TestWorld world;
+        Player hero;
+        hero.SetVroengard(c.guardianBeaten);
+        hero.SetCastle(c.spiritBeaten);
+        hero.SetGold(1001);
+        hero.SetMaxHP(100);
+        hero.SetHP(60);
+        const std::string out = Sail(world, hero, "7");
+        // One fight only, the flight ending the chain: the first guardian standing.
+        EXPECT_NE(out.find(c.first), std::string::npos);
+        EXPECT_EQ(out.find("prepare to fight"), out.rfind("prepare to fight")) << c.first;
+        EXPECT_NE(out.find("without being harmed.\n" + P + c.defeat), std::string::npos) << c.first;
+        EXPECT_NE(out.find(P + kCrossroads), std::string::npos) << c.first;
+        EXPECT_EQ(std::tuple(hero.GetGold(), hero.GetHP(), hero.GetVroengard(), hero.GetCastle(), hero.GetRuneKing()),
+                  std::tuple(500, 100, c.guardianBeaten, c.spiritBeaten, false))
+            << c.first;
+        EXPECT_FALSE(world.ReadFile("Player.dll")) << c.first;
+    }
+}
+
+// The Rune King's defeat saves at once, and says so when it cannot.
+TEST(VroengardTest, TheRuneKingsDefeatSavesTheGame) {
+    for (const bool blocked : {false, true}) {
+        TestWorld world;
+        if (blocked) std::filesystem::create_directory(world.Dir() / "Player.dll");
+        Player hero;
+        hero.SetVroengard(true);
+        hero.SetCastle(true);
+        hero.SetLevel(300);  // the XP raises him no further, and his title stays
+        hero.SetGroupName("Guilded Paladin");
+        hero.SetAttack(200000);
+        hero.SetGold(0);
+        const std::string out = Sail(world, hero, "1");
+        const std::string won = "Congratulations! You have defeated the Rune King!\n";
+        EXPECT_NE(out.find(won + (blocked ? "The game could not be saved.\n" : "") + P + "The old sailor"),
+                  std::string::npos);
+        EXPECT_TRUE(hero.GetRuneKing());
+        EXPECT_EQ(hero.GetGold(), 20000000);
+        if (!blocked) {
+            EXPECT_EQ(world.ReadFile("Player.dll")->at(210), 1);  // the Rune King's flag
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vaskarn
