@@ -8,6 +8,7 @@
 #include "model/player.h"
 #include "model/slots.h"
 #include "world/encounter.h"
+#include "world/quest_rewards.h"
 
 namespace vaskarn {
 namespace {
@@ -314,15 +315,11 @@ Transition WonWar(Player& hero) {
             "right in front of you. You reach out and touch it, and its\n"
             "warm light flows into you. You have gotten the Light\n"
             "Of War Blessing!\n";
-    Blessings war;
-    war.CreateBlessing(kWarBlessing, kWarBlessingValue);
-    hero.AddBlessing(&war);
+    GrantBlessing(hero, kWarBlessing, kWarBlessingValue);
     wait();
     io() << "But wait... the people seem to be giving you a kind of gift, as well.\n"
             "Congratulations! You have gotten the Swamplands Blessing! Hurray!!!\n";
-    Blessings swamp;
-    swamp.CreateBlessing(kSwampBlessing, kSwampBlessingValue);
-    hero.AddBlessing(&swamp);
+    GrantBlessing(hero, kSwampBlessing, kSwampBlessingValue);
     wait();
     io() << "Ok, so now you have just gotten a total of 2 blessings.\n"
             "The leader of the army would now like to talk to you.\n";
@@ -441,9 +438,7 @@ Transition FightWizardKing(Player& hero) {
     }
     io() << "The Wizard King falls to the ground... dead.\n"
             "All of a sudden, you obtain a new god power, The Power Of Imagination.\n";
-    God_Power imagination;
-    imagination.CreateGodPower(kImagination, kImaginationPower);
-    hero.AddGod_Power(&imagination);
+    GrantGodPower(hero, kImagination, kImaginationPower);
     io() << "Congratulations! You have completed the Swamplands Quest!\n";
     hero.SetSwamp(true);
     wait();
