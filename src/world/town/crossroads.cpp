@@ -19,6 +19,7 @@
 #include "world/regions/mountain.h"
 #include "world/regions/ocean_city/ocean_city.h"
 #include "world/regions/rainforest/rainforest.h"
+#include "world/regions/swamplands/swamplands.h"
 #include "world/stats.h"
 #include "world/town/town.h"
 #include "world/town/training_arena.h"
@@ -241,7 +242,8 @@ constexpr PlaceEntry kMenu[] = {
      "Some of them stop to stare at you, and then go back to their\n"
      "work, grumbling.\n"
      "You had better watch your step here.\n",
-     .pause = true},
+     .pause = true,
+     .then = GoTo(swamplands)},
     {.number = 14,
      .label = "14.Gates Of Heaven\n",
      .listed = AfterSwamp,
