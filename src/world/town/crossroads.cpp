@@ -139,8 +139,6 @@ Transition ClaimTheDiamond(Player& hero) {
 
 Transition Leave(Player&) { exit0(); }
 
-// Entries without a destination lead to places that are not open yet: the
-// crossroads comes back after their text.
 constexpr PlaceEntry kMenu[] = {
     {.number = 1,
      .label = "1.Town\n",

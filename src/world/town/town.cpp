@@ -19,8 +19,6 @@
 namespace vaskarn {
 namespace {
 
-// Entries without a destination lead to places that are not open yet: the
-// square's prompt comes back after their text.
 constexpr PlaceEntry kMenu[] = {
     {.number = 1,
      .label = "1.Blue Moon Inn\n",
