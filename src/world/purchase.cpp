@@ -27,6 +27,20 @@ PotionSale SellPotions(Player& hero, const Potion& potion, int quantity) {
     return PotionSale::Sold;
 }
 
+ItemSale SellItem(Player& hero, std::string_view name, int value, int price) {
+    if (!CanPay(hero, price)) return ItemSale::ShortOfGold;
+    if (!LowestFree(hero.GetInventory())) {
+        io() << "You don't have enough room in your inventory to store any more items.\n";
+        wait();
+        return ItemSale::NoRoom;
+    }
+    Pay(hero, price);
+    Inventory item;
+    item.CreateItem(name, value);
+    hero.AddItem(&item);
+    return ItemSale::Sold;
+}
+
 std::size_t ClassColumn(const Player& hero) {
     const int group = hero.GetGroup();
     return group >= 1 && group <= 5 ? static_cast<std::size_t>(group - 1) : 0;

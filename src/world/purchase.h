@@ -35,6 +35,17 @@ enum class PotionSale {
 // and costs nothing, but counts as sold.
 PotionSale SellPotions(Player& hero, const Potion& potion, int quantity);
 
+// How a sale of one inventory item went.
+enum class ItemSale {
+    Sold,         // paid for and added
+    ShortOfGold,  // nothing changed; the seller says his own words
+    NoRoom,       // the full inventory said so; nothing was paid
+};
+
+// Sells one inventory item of `value` for `price`. A full inventory refuses
+// before any gold is taken: it would only turn the item away after payment.
+ItemSale SellItem(Player& hero, std::string_view name, int value, int price);
+
 // The column of a catalogue by class, 0 (Warrior) to 4 (Scout). A class
 // number outside 1 to 5 (only a damaged file holds one) shops as a Warrior,
 // the class every hero record starts as.

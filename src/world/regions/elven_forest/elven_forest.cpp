@@ -64,23 +64,18 @@ constexpr PlaceEntry kForest[] = {
 
 // The trade leaves the grass, the button and the potion with the hero.
 Transition TradeForBalsaWood(Player& hero) {
-    if (!CanPay(hero, kBalsaWoodPrice)) {
+    switch (SellItem(hero, kBalsaWood, kBalsaWoodValue, kBalsaWoodPrice)) {
+    case ItemSale::ShortOfGold:
         io() << "Woodchopper:\n"
                 "You have the grass, the button and the potion, but where are\n"
                 "the 10,000 coins? Come back when you have them.\n";
         wait();
         return Stay();
-    }
-    // A full inventory would turn the wood away after it was paid for.
-    if (!LowestFree(hero.GetInventory())) {
-        io() << "You don't have enough room in your inventory to store any more items.\n";
-        wait();
+    case ItemSale::NoRoom:
         return Stay();
+    case ItemSale::Sold:
+        break;
     }
-    Pay(hero, kBalsaWoodPrice);
-    Inventory wood;
-    wood.CreateItem(kBalsaWood, kBalsaWoodValue);
-    hero.AddItem(&wood);
     io() << "You hand the woodchopper 10,000 coins. He takes a piece of light,\n"
             "pale wood from his cart, and gives it to you.\n\n"
             "Woodchopper:\n"

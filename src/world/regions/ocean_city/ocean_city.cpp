@@ -124,22 +124,17 @@ constexpr PlaceEntry kInn[] = {
 // --- The toy shop. ---
 
 Transition BuyToyFish(Player& hero) {
-    if (!CanPay(hero, kToyFishPrice)) {
+    switch (SellItem(hero, kToyFish, kToyFishPrice, kToyFishPrice)) {
+    case ItemSale::ShortOfGold:
         io() << "Shopkeeper:\n"
                 "Oh, I'm sorry, but you don't have enough gold for that.\n";
         wait();
         return Stay();
-    }
-    // A full inventory would turn the fish away after it was paid for.
-    if (!LowestFree(hero.GetInventory())) {
-        io() << "You don't have enough room in your inventory to store any more items.\n";
-        wait();
+    case ItemSale::NoRoom:
         return Stay();
+    case ItemSale::Sold:
+        break;
     }
-    Pay(hero, kToyFishPrice);
-    Inventory fish;
-    fish.CreateItem(kToyFish, kToyFishPrice);
-    hero.AddItem(&fish);
     io() << "Shopkeeper:\n"
             "Here you go, one Toy Fish! Take good care of it.\n\n"
             "You bought a Toy Fish!\n";
