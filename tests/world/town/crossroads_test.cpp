@@ -97,7 +97,7 @@ TEST(CrossroadsTest, ALongWalkKeepsTheWaitingListShort) {
     const std::string round =
         "\n3\n\n0\n\n2\n\nn\n\n\n99\n" "\n1\n\n\n"                     // the hub, then the town
         "3\n\n\n" "1\n0\n\nz\n0\n\n" "6\n0\n\n" "7\n\n" "3\n\n\nz\n"  // the armory
-        "1\n\n\n" "1\nn\n\n\n" "5\nno\n\n" "4\n\n3\n\n\n" "2\n\n\n5\n\n\n" "6\n3\n" "x\n" "3\n\n\n" "7\n\n\n"
+        "1\n\n\n" "6\n3\n6\n3\n" "1\nn\n\n\n" "5\nno\n\n" "4\n\n3\n\n\n" "2\n\n\n5\n\n\n" "x\n" "3\n\n\n" "7\n\n\n"
         "8\n\n" "2\nn\n\n" "1\n\n" "3\n\n\n"                             // the workshop
         "9\n\n\n\n" "2\n\n" "\n\nn\n\n\n\n\n\n" "6\n\n" "16\n\n\n" "11\n\n";
     std::string walk;
