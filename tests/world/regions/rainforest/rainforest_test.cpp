@@ -11,8 +11,9 @@
 #include "world/regions/rainforest/rainforest.h"
 #include "world/regions/rainforest/story.h"
 
-// The camp's rests, mornings and lost chances, and the path won to its
-// end, are the rainforest_quest and rainforest_camp_lost transcripts.
+// The camp's rests, mornings and lost chances, a flight from the animals,
+// and the path won to its end, are the rainforest_quest and
+// rainforest_camp_lost transcripts.
 namespace vaskarn {
 namespace {
 
@@ -82,18 +83,6 @@ TEST(RainforestTest, AFoundPotionNeedsRoom) {
                         kPause + kForest));
     EXPECT_EQ(hero.GetGold(), 100);
     EXPECT_FALSE(Holds(hero.GetPotion(), "Medium Health Potion"));
-}
-
-// One or two animals (a draw modulo 2, plus 1); running away is a death.
-TEST(RainforestTest, AFlightFromTheAnimalsIsADeath) {
-    Player hero;
-    Prepare(hero, false);
-    hero.SetPoisoned(true);
-    const std::string out = Visit(hero, rainforest, "\n3\n\n" + kFlee + "\n", {3, 0, 13});
-    EXPECT_TRUE(Has(out, "\n1. Pony - 80/80 \n2. Troll - 200/200 \n\n"));
-    EXPECT_TRUE(Has(out, "without being harmed.\n" + kPause + "The animals of the rainforest have killed you!\n" +
-                             kPause + kForest));
-    EXPECT_EQ(GoldHPPoison(hero), std::tuple(50, 300, false));
 }
 
 // Every fight of the story's chain ends it when it is not won.
