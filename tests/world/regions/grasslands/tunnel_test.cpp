@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <queue>
 #include <set>
 #include <string>
 #include <utility>
@@ -13,72 +12,53 @@
 namespace vaskarn {
 namespace {
 
-using testing::Has;
-using testing::TestWorld;
 using Cell = std::pair<int, int>;
 
-constexpr Cell kEntrance{9, 0};
-constexpr Cell kGolem{2, 11};
+// The moves closed by the map's one-sided walls, by key, besides those off
+// the grid's edge.
+const std::map<char, std::set<Cell>> kWalls = {
+    {'1', {{6, 3}, {7, 3}, {8, 3}, {0, 5}, {1, 5}, {2, 5}, {3, 5}, {4, 5}, {9, 6}, {1, 9}, {2, 9}, {3, 10}}},
+    {'2', {{9, 0}, {9, 1}, {6, 3}, {6, 4}}},
+    {'3', {{2, 9}, {3, 10}}},
+    {'4', {{9, 4}, {0, 5}, {2, 6}, {7, 6}, {8, 6}, {9, 6}, {3, 10}}},
+};
 const char* const kBlocked[] = {"You can't go north.\n", "You can't go west.\n", "You can't go east.\n",
                                 "You can't go south.\n"};
 
-Cell Step(Cell c, char key) {
-    switch (key) {
-        case '1': return {c.first, c.second - 1};
-        case '2': return {c.first - 1, c.second};
-        case '3': return {c.first + 1, c.second};
-        default: return {c.first, c.second + 1};
-    }
-}
-
-// Every key typed in every cell: the screen must list exactly the moves it
-// then allows, each replacing it with the next cell's (so a walk of any
-// length costs no memory), and refuse the others. From what it allows,
-// every cell is reached from the entrance and the golem is 18 moves away at
-// the shortest.
-TEST(TunnelTest, EachCellListsTheMovesItAllowsAndEveryCellIsReached) {
-    TestWorld world;
+// Every key typed in every cell but the golem's: the screen lists exactly
+// the moves the map allows and then makes them, each replacing it with the
+// next cell's (so a walk of any length costs no memory); it refuses the
+// others.
+TEST(TunnelTest, EachCellListsAndAllowsTheMovesOfTheMap) {
+    testing::TestWorld world;
     Player hero;
-    std::map<Cell, std::set<char>> open;
     for (int x = 0; x <= 9; ++x) {
         for (int y = 0; y <= 11; ++y) {
-            const Cell c{x, y};
-            if (c == kGolem) continue;
-            std::set<char> listed;
+            if (Cell{x, y} == Cell{2, 11}) continue;
             for (char key : {'1', '2', '3', '4'}) {
+                const Cell next = key == '1'   ? Cell{x, y - 1}
+                                  : key == '2' ? Cell{x - 1, y}
+                                  : key == '3' ? Cell{x + 1, y}
+                                               : Cell{x, y + 1};
+                const bool open = next.first >= 0 && next.first <= 9 && next.second >= 0 && next.second <= 11 &&
+                                  !kWalls.at(key).count({x, y});
                 world.SetInput(std::string(1, key) + "\n\n");
                 world.TakeOutput();
                 const Transition t = tunnel(&hero, x, y);
                 const std::string out = world.TakeOutput();
-                for (char k : {'1', '2', '3', '4'})
-                    if (out.find(std::string("\n") + k + ". ", out.find("\n\n\n")) != std::string::npos)
-                        listed.insert(k);
-                const Cell next = Step(c, key);
-                if (t.kind == Transition::Kind::GoTo) {
-                    EXPECT_TRUE(t.target == Screen(tunnel, next.first, next.second)) << x << "," << y << " " << key;
-                    open[c].insert(key);
+                const std::string where = std::to_string(x) + "," + std::to_string(y) + " key " + key;
+                EXPECT_EQ(testing::Has(out.substr(out.find("\n\n\n")), std::string("\n") + key + ". "), open) << where;
+                if (open) {
+                    EXPECT_TRUE(t.kind == Transition::Kind::GoTo && t.target == Screen(tunnel, next.first, next.second))
+                        << where;
                 } else {
-                    EXPECT_EQ(t.kind, Transition::Kind::Stay);
-                    EXPECT_TRUE(Has(out, std::string(">") + kBlocked[key - '1'] + "\nPress the Enter key"));
+                    EXPECT_EQ(t.kind, Transition::Kind::Stay) << where;
+                    EXPECT_TRUE(testing::Has(out, std::string(">") + kBlocked[key - '1'] + "\nPress the Enter key"))
+                        << where;
                 }
             }
-            EXPECT_EQ(listed, open[c]) << x << "," << y;
         }
     }
-    std::map<Cell, int> distance{{kEntrance, 0}};
-    std::queue<Cell> queue;
-    queue.push(kEntrance);
-    while (!queue.empty()) {
-        const Cell c = queue.front();
-        queue.pop();
-        if (c == kGolem) continue;
-        for (char key : open.at(c)) {
-            const Cell next = Step(c, key);
-            if (distance.emplace(next, distance[c] + 1).second) queue.push(next);
-        }
-    }
-    EXPECT_EQ(distance.size(), 120u);
-    EXPECT_EQ(distance[kGolem], 18);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <climits>
 #include <cstdint>
 #include <initializer_list>
+#include <streambuf>
 #include <string>
 #include <tuple>
-#include <utility>
 
 #include "core/services.h"
 #include "model/player.h"
@@ -23,14 +23,29 @@ using testing::HeldKeys;
 using testing::kPause;
 using testing::TestWorld;
 
+// Held keys that note a look taken outside single-key mode, where a
+// terminal would show no key before Enter.
+struct ModalKeys : HeldKeys {
+    bool Arrived(std::streambuf& held) override {
+        lookedInLineMode |= !on;
+        return HeldKeys::Arrived(held);
+    }
+    void SingleKeys(bool mode) override {
+        on = mode;
+        HeldKeys::SingleKeys(mode);
+    }
+    bool on = false;
+    bool lookedInLineMode = false;
+};
+
 // Plays a game to its end, which must hand control back to the inn, with
 // the key seen after `idles` looks; returns what followed the rules.
 std::string Play(TestWorld& world, Player& hero, Screen game, int idles) {
-    HeldKeys keys;
+    ModalKeys keys;
     keys.idles = {idles};
     io().UseKeys(&keys);
     EXPECT_FALSE(world.EndsGame([&] { RunScreens(&hero, game); }));
-    EXPECT_EQ(std::pair(keys.ons, keys.offs), std::pair(1, 1));  // single keys only while they are read
+    EXPECT_EQ(std::tuple(keys.ons, keys.offs, keys.lookedInLineMode), std::tuple(1, 1, false));
     const std::string out = world.Output();
     const std::string rulesEnd = "Good Luck!\n\n" + kPause;
     return out.substr(out.find(rulesEnd) + rulesEnd.size());
