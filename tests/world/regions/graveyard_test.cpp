@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "model/player.h"
-#include "support/test_world.h"
 #include "world/regions/graveyard.h"
 #include "world/regions/late_heroes.h"
 
@@ -29,9 +28,7 @@ TEST(GraveyardTest, TheWholePathInOrder) {
     Player hero;
     MakeChampion(hero);
     hero.SetGold(0);
-    ScreenLoop loop(&hero);
-    EXPECT_TRUE(world.EndsGame([&] { loop.Run(graveyard); }));
-    const std::string out = world.Output();
+    const std::string out = testing::Visit(world, hero, graveyard);
 
     std::size_t at = 0;
     for (const std::string& step : {

@@ -3,13 +3,12 @@
 #include <string>
 
 #include "model/player.h"
+#include "support/visit.h"
 
 // Heroes and keys for the late regions' fights. Draws are all 0 unless a
 // test scripts them: every blow lands for its plain damage, no monster
 // misses, and a retreat always gets away.
 namespace vaskarn::testing {
-
-inline const std::string kPause = "\nPress the Enter key to continue\n\n";
 
 // Kills anything of the late regions with one blow and takes no harm; far
 // from any level or title to gain.

@@ -5,32 +5,27 @@
 #include <tuple>
 
 #include "model/player.h"
-#include "support/test_world.h"
+#include "support/visit.h"
 #include "world/regions/boat_dock/vroengard.h"
 
 namespace vaskarn {
 namespace {
 
-using testing::TestWorld;
+using testing::Has;
+using testing::kPause;
 
-const std::string P = "\nPress the Enter key to continue\n\n";
-const std::string kCrossroads = "\n\n\n\nYou stand where many roads meet";
-
-// Runs the chain from the island's shore until the input runs out. Enough
-// Enters for every pause before the fight; the battle's menu skips the rest.
-std::string Sail(TestWorld& world, Player& hero, const std::string& move) {
+// The chain from the island's shore until the input runs out: enough Enters
+// for every pause before the fight; the battle's menu skips the rest.
+std::string Sail(testing::TestWorld& world, Player& hero, const std::string& move) {
     world.SetInput("\n\n\n\n\n\n" + move + "\n\n\n\n\n\n");
-    ScreenLoop loop(&hero);
-    EXPECT_TRUE(world.EndsGame([&] { loop.Run(vroengard); }));
-    return world.TakeOutput();
+    return testing::Visit(world, hero, vroengard);
 }
 
 // Draws are all 0: a retreat always gets away, and a flight from any of the
-// three is a death all the same.
+// three is a death all the same, which saves nothing.
 TEST(VroengardTest, TheChainResumesAtTheFirstGuardianStillStandingAndAFlightIsADeath) {
     const struct {
-        bool guardianBeaten;
-        bool spiritBeaten;
+        bool guardianBeaten, spiritBeaten;
         const char* first;
         std::string defeat;
     } cases[] = {
@@ -38,10 +33,10 @@ TEST(VroengardTest, TheChainResumesAtTheFirstGuardianStillStandingAndAFlightIsAD
         {false, true, "Guardian Of Vroengard - 20000/20000", "The Guardian Of Vroengard has killed you!\n"},
         {true, false, "Spirit Of Eldmyrs - 70000/70000", "The Spirit Of Eldmyrs has killed you!\n"},
         {true, true, "Rune King - 100000/100000",
-         "Well, the Rune King has killed you...\n" + P + "Out of the darkness comes the Mourning Sage."},
+         "Well, the Rune King has killed you...\n" + kPause + "Out of the darkness comes the Mourning Sage."},
     };
     for (const auto& c : cases) {
-        TestWorld world;
+        testing::TestWorld world;
         Player hero;
         hero.SetVroengard(c.guardianBeaten);
         hero.SetCastle(c.spiritBeaten);
@@ -49,11 +44,10 @@ TEST(VroengardTest, TheChainResumesAtTheFirstGuardianStillStandingAndAFlightIsAD
         hero.SetMaxHP(100);
         hero.SetHP(60);
         const std::string out = Sail(world, hero, "7");
-        // One fight only, the flight ending the chain: the first guardian standing.
-        EXPECT_NE(out.find(c.first), std::string::npos);
-        EXPECT_EQ(out.find("prepare to fight"), out.rfind("prepare to fight")) << c.first;
-        EXPECT_NE(out.find("without being harmed.\n" + P + c.defeat), std::string::npos) << c.first;
-        EXPECT_NE(out.find(P + kCrossroads), std::string::npos) << c.first;
+        EXPECT_TRUE(Has(out, c.first));
+        EXPECT_EQ(out.find("prepare to fight"), out.rfind("prepare to fight")) << c.first;  // one fight only
+        EXPECT_TRUE(Has(out, "without being harmed.\n" + kPause + c.defeat)) << c.first;
+        EXPECT_TRUE(Has(out, kPause + "\n\n\n\nYou stand where many roads meet")) << c.first;
         EXPECT_EQ(std::tuple(hero.GetGold(), hero.GetHP(), hero.GetVroengard(), hero.GetCastle(), hero.GetRuneKing()),
                   std::tuple(500, 100, c.guardianBeaten, c.spiritBeaten, false))
             << c.first;
@@ -64,7 +58,7 @@ TEST(VroengardTest, TheChainResumesAtTheFirstGuardianStillStandingAndAFlightIsAD
 // The Rune King's defeat saves at once, and says so when it cannot.
 TEST(VroengardTest, TheRuneKingsDefeatSavesTheGame) {
     for (const bool blocked : {false, true}) {
-        TestWorld world;
+        testing::TestWorld world;
         if (blocked) std::filesystem::create_directory(world.Dir() / "Player.dll");
         Player hero;
         hero.SetVroengard(true);
@@ -74,11 +68,10 @@ TEST(VroengardTest, TheRuneKingsDefeatSavesTheGame) {
         hero.SetAttack(200000);
         hero.SetGold(0);
         const std::string out = Sail(world, hero, "1");
-        const std::string won = "Congratulations! You have defeated the Rune King!\n";
-        EXPECT_NE(out.find(won + (blocked ? "The game could not be saved.\n" : "") + P + "The old sailor"),
-                  std::string::npos);
-        EXPECT_TRUE(hero.GetRuneKing());
-        EXPECT_EQ(hero.GetGold(), 20000000);
+        EXPECT_TRUE(Has(out, "Congratulations! You have defeated the Rune King!\n" +
+                                 std::string(blocked ? "The game could not be saved.\n" : "") + kPause +
+                                 "The old sailor"));
+        EXPECT_EQ(std::tuple(hero.GetRuneKing(), hero.GetGold()), std::tuple(true, 20000000));
         if (!blocked) {
             EXPECT_EQ(world.ReadFile("Player.dll")->at(210), 1);  // the Rune King's flag
         }
