@@ -7,6 +7,7 @@
 
 #include "model/player.h"
 #include "support/test_world.h"
+#include "support/visit.h"
 #include "world/town/castle.h"
 #include "world/town/sword_master.h"
 
@@ -16,15 +17,10 @@ namespace {
 using testing::TestWorld;
 
 constexpr int kMax = std::numeric_limits<int>::max();
-const std::string P = "\nPress the Enter key to continue\n\n";
+using testing::kPause;
 
 // Walks through the castle from its hall with `keys` until the input runs out.
-std::string Visit(Player& hero, const std::string& keys) {
-    TestWorld world(keys);
-    ScreenLoop loop(&hero);
-    EXPECT_TRUE(world.EndsGame([&] { loop.Run(castle); }));
-    return world.Output();
-}
+std::string Visit(Player& hero, const std::string& keys) { return testing::Visit(hero, castle, keys); }
 
 Armor Piece(int protection) {
     Armor armor;
@@ -77,7 +73,7 @@ TEST(CastleTest, TheSwordMasterFightsAtTheHerosMaxHPAndRestoresHim) {
     hero.SetGold(77);
     const std::string out = Visit(hero, "1\n1\n\n\n\n7\n\n\n");  // draws are 0: the retreat gets away
     EXPECT_NE(out.find("Sword Master - 300/290 \n"), std::string::npos);
-    EXPECT_NE(out.find("The Sword Master beat you.\n" + P + "Sword Master:\nHow hard"), std::string::npos);
+    EXPECT_NE(out.find("The Sword Master beat you.\n" + kPause + "Sword Master:\nHow hard"), std::string::npos);
     EXPECT_EQ(std::tuple(hero.GetHP(), hero.IsPoisoned(), hero.GetGold()), std::tuple(300, false, 77));
 }
 
