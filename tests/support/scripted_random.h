@@ -8,8 +8,8 @@
 
 namespace vaskarn::testing {
 
-// For tests: hands out the queued raw values in order, then zeros; seeding
-// does not disturb the queue, so a test can script draws across re-seeds.
+// Hands out the queued raw values in order, then zeros. Seeding leaves the
+// queue alone, so a test can script draws across re-seeds.
 class ScriptedRandom : public RandomSource {
 public:
     void Seed(std::uint32_t seed) override {
@@ -24,13 +24,10 @@ public:
         queue.pop_front();
         return value;
     }
-    void Push(std::initializer_list<std::uint32_t> values) {
-        queue.insert(queue.end(), values.begin(), values.end());
-    }
+    void Push(std::initializer_list<std::uint32_t> values) { queue.insert(queue.end(), values); }
 
     std::deque<std::uint32_t> queue;
-    int seeds = 0;
-    int draws = 0;
+    int seeds = 0, draws = 0;
     int drawsBeforeSeed = 0;  // draws taken before the last seeding
     std::uint32_t lastSeed = 0;
 };
