@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -87,31 +85,6 @@ TEST(GameDirTest, APlantedLinkIsNeverWrittenThrough) {
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(world.Dir() / "Player.dll")));
     EXPECT_EQ(world.ReadFile("Player.dll"), "hero");
     EXPECT_EQ(std::count(watched.calls.begin(), watched.calls.end(), "create Player.dll~"), 2);
-}
-
-// Two games in one directory, each saving over and over while the other
-// does: every read finds one game's file whole.
-TEST(GameDirTest, TwoGamesSavingAtOnceNeverLeaveATornFile) {
-    TestWorld world;
-    const GameDir dir(world.Dir());
-    const std::string first(20000, 'a'), second(30000, 'b');
-    ASSERT_TRUE(dir.WriteAtomically("Player.dll", first));
-    const auto saveAndCheck = [&](const std::string& bytes) {
-        bool whole = true;
-        for (int round = 0; round < 25; ++round) {
-            const auto found = dir.Read("Player.dll");
-            whole = dir.WriteAtomically("Player.dll", bytes) && found && (*found == first || *found == second) && whole;
-        }
-        return whole;
-    };
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) _exit(saveAndCheck(first) ? 0 : 1);
-    EXPECT_TRUE(saveAndCheck(second));
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(Listing(world.Dir()), Names{"Player.dll"});
 }
 
 TEST(GameDirTest, ReadingTellsMissingFromUnreadableAndStopsAtTheLimit) {

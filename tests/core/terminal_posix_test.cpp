@@ -39,16 +39,18 @@ protected:
         if (keyboard_ >= 0) ::close(keyboard_);
     }
 
-    bool AsBefore() const {
+    termios Now() const {
         termios now{};
-        return ::tcgetattr(terminal_, &now) == 0 && now.c_lflag == before_.c_lflag &&
-               now.c_cc[VMIN] == before_.c_cc[VMIN] && now.c_cc[VTIME] == before_.c_cc[VTIME];
+        EXPECT_EQ(::tcgetattr(terminal_, &now), 0);
+        return now;
+    }
+    bool AsBefore() const {
+        const termios now = Now();
+        return now.c_lflag == before_.c_lflag && now.c_cc[VMIN] == before_.c_cc[VMIN] &&
+               now.c_cc[VTIME] == before_.c_cc[VTIME];
     }
     // Keys unechoed and without Enter; Ctrl-C and the other signal keys still work.
-    bool Raw() const {
-        termios now{};
-        return ::tcgetattr(terminal_, &now) == 0 && (now.c_lflag & (ICANON | ECHO | ISIG)) == ISIG;
-    }
+    bool Raw() const { return (Now().c_lflag & (ICANON | ECHO | ISIG)) == ISIG; }
     void Type(const char* keys) const {
         ASSERT_EQ(::write(keyboard_, keys, std::strlen(keys)), static_cast<ssize_t>(std::strlen(keys)));
     }

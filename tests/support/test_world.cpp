@@ -2,7 +2,6 @@
 
 #include <stdlib.h>
 
-#include <fstream>
 #include <stdexcept>
 
 namespace vaskarn::testing {
@@ -26,25 +25,6 @@ TestWorld::TestWorld(std::string input)
 TestWorld::~TestWorld() {
     std::error_code ignored;
     std::filesystem::remove_all(dirPath_, ignored);
-}
-
-std::string TestWorld::TakeOutput() {
-    std::string text = out_.str();
-    out_.str("");
-    return text;
-}
-
-bool TestWorld::EndsGame(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EndOfGame&) {
-        return true;
-    }
-    return false;
-}
-
-void TestWorld::WriteFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dirPath_ / name, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 }  // namespace vaskarn::testing
