@@ -130,7 +130,7 @@ TEST(PlayerFileTest, ListEdgesFollowTheAddingRules) {
 
     ByteWriter lists;  // doses 0 and -4 are dropped, so is an unknown spell type
     lists.Int32(3);
-    for (int dose : {0, -4, 3}) Entry(lists, "Dose", {1, 1, 1, dose});
+    for (int dose : {0, -4, 3}) Entry(lists, "Dose " + std::to_string(dose), {1, 1, 1, dose});
     lists.Int32(0), lists.Int32(0), lists.Int32(0), lists.Int32(2);
     for (int type : {99, 0}) Entry(lists, "Kind", {1, 1, 1, type});
     WriteWithLists(world, lists);  // no special attacks' count at all: none
