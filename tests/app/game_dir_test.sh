@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 VASKARN_DIR=not-made "$bin" --help | grep -qx '  not-made (from VASKARN_DIR)' || fail "--help: no VASKARN_DIR"
 [ ! -e not-made ] || fail "--help made the directory"
 
-# Runs a game on "0": it must end with `status`, having said `message` and
+# Runs a game on "0": it must end with the status `expected`, having said `message` and
 # shown nothing.
 expect_refused() {
     local expected=$1 what=$2 message=$3

@@ -13,16 +13,12 @@ namespace {
 
 using testing::TestWorld;
 
-// Enter at the greeting, the name, the class, Enter at the warning.
-std::string Creation(const std::string& name, const std::string& classKey) {
-    return "\n" + name + "\n" + classKey + "\n\n";
-}
-
 // Each class's transcript shows its pools, weapon and gifts as values, and
 // names capitalised and cut to 19 bytes; here the gifts are their own
 // kinds, and the packs are emptied.
 TEST(NewGameTest, GiftsAreTheirOwnKindsAndThePacksAreEmptied) {
-    TestWorld world(Creation("merla", "2") + Creation("bran", "1"));
+    // Enter at the greeting, the name, the class, Enter at the warning; twice.
+    TestWorld world("\nmerla\n2\n\n" "\nbran\n1\n\n");
     Player monk, squire;
     Inventory item;
     item.CreateItem("Old Key", 5);

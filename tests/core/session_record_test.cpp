@@ -10,11 +10,12 @@
 #include "support/held_keys.h"
 #include "support/test_world.h"
 
+namespace vaskarn {
+namespace {
+
 // Recording and replaying whole sessions, the record's lines and what the
 // player is told of a record that cannot be played are the record-replay
 // shell test's.
-namespace vaskarn {
-namespace {
 
 TEST(SessionRecordTest, EscapingKeepsEveryByteOnOnePrintableLine) {
     std::string bytes;
