@@ -20,8 +20,8 @@ fail() { echo "FAIL: $*"; failed=1; }
 VASKARN_DIR=not-made "$bin" --help | grep -qx '  not-made (from VASKARN_DIR)' || fail "--help: no VASKARN_DIR"
 [ ! -e not-made ] || fail "--help made the directory"
 
-# Runs a game on "0": it must end with the status `expected`, having said `message` and
-# shown nothing.
+# Runs a game on "0": it must end with the status `expected`, having said
+# `message` and shown nothing.
 expect_refused() {
     local expected=$1 what=$2 message=$3
     shift 3
@@ -41,7 +41,8 @@ expect_refused 2 "a planted lock link" \
     "cannot use the game directory 'planted': Vaskarn.lock: Too many levels of symbolic links" --dir planted
 [ ! -e target ] || fail "the planted link was followed"
 
-# Two games at once: the second one is turned away before its title screen. The first game's input is a pipe kept open, so it waits.
+# Two games at once: the second one is turned away before its title screen.
+# The first game's input is a pipe kept open, so it waits at its title.
 mkdir shared
 mkfifo keys
 "$bin" --seed 1 --dir shared <keys >first.txt 2>&1 &

@@ -94,5 +94,6 @@ expect_refused "cannot create the record '/dev/full': No space left on device" -
 ) | cat >/dev/null
 status=${PIPESTATUS[0]}
 [ "$status" -eq 1 ] || fail "limited: status $status, expected 1"
-grep -qxF "vaskarn: cannot write the record 'limited.txt': File too large" err.txt || fail "limited: said '$(cat err.txt)'"
+grep -qxF "vaskarn: cannot write the record 'limited.txt': File too large" err.txt ||
+    fail "limited: said '$(cat err.txt)'"
 exit $failed

@@ -23,7 +23,9 @@ class OneFileForAll final : public FileSystem {
 public:
     std::string bytes;
 
-    FileContent Read(const Path&, std::size_t limit) override { return {FileContent::State::Read, bytes.substr(0, limit)}; }
+    FileContent Read(const Path&, std::size_t limit) override {
+        return {FileContent::State::Read, bytes.substr(0, limit)};
+    }
     int CreateNew(const Path&, int&) override { return EROFS; }
     int Write(int, std::string_view) override { return EROFS; }
     int Sync(int) override { return EROFS; }
