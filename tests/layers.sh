@@ -10,7 +10,6 @@
 #   6 app         title, new game, load game, command mode, options, main
 set -u
 src=${1:-$(dirname "$0")/../src}
-
 rank() {
     case $1 in
     core/*) echo 0 ;;
@@ -23,17 +22,12 @@ rank() {
     *) echo unknown ;;
     esac
 }
-
 status=0
 cd "$src" || exit 2
 while IFS= read -r file; do
     file=${file#./}
     own=$(rank "$file")
-    if [ "$own" = unknown ]; then
-        echo "$file: not in any layer"
-        status=1
-        continue
-    fi
+    [ "$own" = unknown ] && { echo "$file: not in any layer"; status=1; continue; }
     while IFS= read -r header; do
         theirs=$(rank "$header")
         if [ "$theirs" = unknown ]; then

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <tuple>
 
 #include "app/command_mode.h"
-#include "app/title.h"
 #include "model/player.h"
 #include "support/test_world.h"
 
@@ -13,28 +13,6 @@ namespace vaskarn {
 namespace {
 
 using testing::TestWorld;
-
-TEST(CommandModeTest, OnlyTheExactCommandsAreKnown) {
-    const std::string huge(100000, 'a');
-    for (const std::string& line : {std::string("output history file "), std::string("recover"), std::string(""),
-                                    std::string("fix unleashed spell bug\r"), huge + "output history file"}) {
-        TestWorld world(line + "\n\n");
-        GameState game;
-        CommandMode(game);
-        EXPECT_NE(world.Output().find(">\n\nInvalid Syntax \n\n"), std::string::npos);
-        EXPECT_FALSE(game.repairUnleashed);
-        EXPECT_FALSE(world.ReadFile("Output History File.DAT"));
-    }
-}
-
-TEST(CommandModeTest, AHistoryFileThatCannotBeWrittenIsNotReportedDone) {
-    TestWorld world("output history file\n\n");
-    std::filesystem::create_directory(world.Dir() / "Output History File.DAT");  // nothing can replace a directory
-    GameState game;
-    CommandMode(game);
-    EXPECT_NE(world.Output().find("The history file could not be written.\n"), std::string::npos);
-    EXPECT_EQ(world.Output().find("performed correctly"), std::string::npos);
-}
 
 // Player fields the recovery sets, in the order it asks for them.
 std::array<int, 16> Fields(const Player& h) {

@@ -38,5 +38,20 @@ TEST(OptionsTest, EveryOptionIsReadAndBadOnesAreRefusedWithTheReason) {
     }
 }
 
+// The game-directory shell test plays in the chosen directory.
+TEST(OptionsTest, TheOptionBeatsTheVariableAndAnEmptyVariableIsUnset) {
+    using From = GameDirChoice::From;
+    Options none, given;
+    given.dir = "mine";
+    const auto choice = [](const Options& options, const char* variable) {
+        const GameDirChoice chosen = ChooseGameDir(options, variable);
+        return std::pair(chosen.path.string(), chosen.from);
+    };
+    EXPECT_EQ(choice(given, "theirs"), std::pair(std::string("mine"), From::Option));
+    EXPECT_EQ(choice(none, "theirs"), std::pair(std::string("theirs"), From::Environment));
+    EXPECT_EQ(choice(none, ""), std::pair(std::string("."), From::Default));
+    EXPECT_EQ(choice(none, nullptr), std::pair(std::string("."), From::Default));
+}
+
 }  // namespace
 }  // namespace vaskarn

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "core/services.h"
 #include "support/test_world.h"
 
 namespace vaskarn {

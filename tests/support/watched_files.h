@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <functional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -10,58 +9,43 @@
 
 namespace vaskarn::testing {
 
-// The machine's file system, with every writing call noted in order and one
-// chosen call failing instead of running. A temporary file is noted as its
-// target's name followed by "~", since its real name is fresh each time.
+// The machine's file system, noting every writing call in order ("create
+// Bank.dll~", "write", "rename Bank.dll~ Bank.dll"...: a temporary file shows
+// as its target's name and "~") and failing the failNumber-th call of the
+// kind failKind with EIO instead of making it.
 class WatchedFiles : public FileSystem {
 public:
     std::vector<std::string> calls;
-    // The call to fail: its kind ("create", "write", "sync", "close",
-    // "rename", "syncdir") and which one of that kind, counting from 1.
     std::string failKind;
     int failNumber = 1;
-    int failError = EIO;
-    // Run just before each create, with the path about to be created.
-    std::function<void(const Path&)> beforeCreate;
+    std::function<void(const Path&)> beforeCreate;  // run before each create
 
     FileContent Read(const Path& path, std::size_t limit) override { return real_.Read(path, limit); }
     int CreateNew(const Path& path, int& handle) override {
         if (beforeCreate) beforeCreate(path);
-        if (Fails("create", path)) return failError;
-        return real_.CreateNew(path, handle);
+        return Fails("create " + Shown(path)) ? EIO : real_.CreateNew(path, handle);
     }
-    int Write(int handle, std::string_view bytes) override {
-        return Fails("write", {}) ? failError : real_.Write(handle, bytes);
-    }
-    int Sync(int handle) override { return Fails("sync", {}) ? failError : real_.Sync(handle); }
+    int Write(int handle, std::string_view bytes) override { return Fails("write") ? EIO : real_.Write(handle, bytes); }
+    int Sync(int handle) override { return Fails("sync") ? EIO : real_.Sync(handle); }
     int Close(int handle) override {
-        // A failed close still releases the descriptor.
-        const int error = real_.Close(handle);
-        return Fails("close", {}) ? failError : error;
+        const int error = real_.Close(handle);  // a failed close still releases the descriptor
+        return Fails("close") ? EIO : error;
     }
     int Rename(const Path& from, const Path& to) override {
-        return Fails("rename", from, to) ? failError : real_.Rename(from, to);
+        return Fails("rename " + Shown(from) + " " + Shown(to)) ? EIO : real_.Rename(from, to);
     }
-    int Remove(const Path& path) override {
-        calls.push_back("remove " + Shown(path));
-        return real_.Remove(path);
-    }
-    int SyncDirectory(const Path& dir) override { return Fails("syncdir", {}) ? failError : real_.SyncDirectory(dir); }
-
-    static std::string Shown(const Path& path) {
-        static const std::regex temp(R"((.*)\.[0-9a-f]{16}\.tmp)");
-        const std::string name = path.filename().string();
-        std::smatch match;
-        return std::regex_match(name, match, temp) ? match[1].str() + "~" : name;
-    }
+    int Remove(const Path& path) override { return Fails("remove " + Shown(path)) ? EIO : real_.Remove(path); }
+    int SyncDirectory(const Path& dir) override { return Fails("syncdir") ? EIO : real_.SyncDirectory(dir); }
 
 private:
-    bool Fails(const std::string& kind, const Path& path, const Path& other = {}) {
-        std::string call = kind;
-        if (!path.empty()) call += " " + Shown(path);
-        if (!other.empty()) call += " " + Shown(other);
+    // A temporary file is named NAME.<16 hex digits>.tmp.
+    static std::string Shown(const Path& path) {
+        const std::string name = path.filename().string();
+        return name.ends_with(".tmp") && name.size() > 21 ? name.substr(0, name.size() - 21) + "~" : name;
+    }
+    bool Fails(const std::string& call) {
         calls.push_back(call);
-        return kind == failKind && ++seen_ == failNumber;
+        return call.substr(0, call.find(' ')) == failKind && ++seen_ == failNumber;
     }
 
     FileSystem& real_ = SystemFiles();
