@@ -37,6 +37,22 @@ Transition Choose(std::span<const PlaceEntry> menu, int choice, Player& hero, co
     return Stay();
 }
 
+Transition ChooseByKey(std::span<const PlaceEntry> menu, Player& hero, const char* afterAnswer) {
+    ShowMenu(menu, hero);
+    io().Prompt();
+    const char key = io().ReadChar();
+    io() << afterAnswer;
+    return Choose(menu, KeyNumber(key), hero);
+}
+
+Transition ChooseByNumber(std::span<const PlaceEntry> menu, Player& hero, int fallback, const char* afterAnswer) {
+    ShowMenu(menu, hero);
+    io().Prompt();
+    const int choice = io().ReadNumber(fallback);
+    io() << afterAnswer;
+    return Choose(menu, choice, hero);
+}
+
 int KeyNumber(char key) { return key >= '1' && key <= '9' ? key - '0' : -1; }
 
 }  // namespace vaskarn

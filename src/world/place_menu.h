@@ -37,6 +37,13 @@ void ShowMenu(std::span<const PlaceEntry> menu, const Player& hero);
 // first one's refusal and stays.
 Transition Choose(std::span<const PlaceEntry> menu, int choice, Player& hero, const char* unknown = "");
 
+// A place's menu in one of its two usual shapes: the listed labels, ">",
+// then one key (ChooseByKey) or one whole number (ChooseByNumber, with
+// `fallback` for a non-number), `afterAnswer` written, and the chosen entry.
+Transition ChooseByKey(std::span<const PlaceEntry> menu, Player& hero, const char* afterAnswer = "\n\n");
+Transition ChooseByNumber(std::span<const PlaceEntry> menu, Player& hero, int fallback,
+                          const char* afterAnswer = "\n\n");
+
 // The number a one-character menu key stands for ('1' is 1); -1 for any
 // other character.
 int KeyNumber(char key);

@@ -27,6 +27,21 @@ PotionSale SellPotions(Player& hero, const Potion& potion, int quantity) {
     return PotionSale::Sold;
 }
 
+void SellPotionsAtCounter(Player& hero, const Potion& potion, int quantity) {
+    switch (SellPotions(hero, potion, quantity)) {
+    case PotionSale::ShortOfGold:
+        io() << "You don't have enough money.\n";
+        wait();
+        break;
+    case PotionSale::NoRoom:
+        break;
+    case PotionSale::Sold:
+        io() << "You bought " << quantity << " " << potion.GetName() << "s.\n";
+        wait();
+        break;
+    }
+}
+
 ItemSale SellItem(Player& hero, std::string_view name, int value, int price) {
     if (!CanPay(hero, price)) return ItemSale::ShortOfGold;
     if (!LowestFree(hero.GetInventory())) {

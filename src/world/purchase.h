@@ -35,6 +35,11 @@ enum class PotionSale {
 // and costs nothing, but counts as sold.
 PotionSale SellPotions(Player& hero, const Potion& potion, int quantity);
 
+// A potion seller's counter: SellPotions with the words every seller says,
+// "You don't have enough money." or "You bought " N " " name "s.", each
+// followed by a pause (the full list speaks for itself).
+void SellPotionsAtCounter(Player& hero, const Potion& potion, int quantity);
+
 // How a sale of one inventory item went.
 enum class ItemSale {
     Sold,         // paid for and added

@@ -39,11 +39,7 @@ constexpr PlaceEntry kMenu[] = {
 };
 
 Transition archerymenu(Player* player) {
-    ShowMenu(kMenu, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kMenu, KeyNumber(key), *player);
+    return ChooseByKey(kMenu, *player);
 }
 
 Transition bowlist(Player* player) {

@@ -99,11 +99,7 @@ constexpr PlaceEntry kArena[] = {
 Transition swordarena(Player* player) {
     io() << "Sword Master:\n"
             "How hard do you want me to fight?\n\n";
-    ShowMenu(kArena, *player);
-    io().Prompt();
-    const int choice = io().ReadNumber(0);
-    io() << "\n\n";
-    return Choose(kArena, choice, *player);
+    return ChooseByNumber(kArena, *player, 0);
 }
 
 // --- The kitchens. ---
@@ -141,11 +137,7 @@ constexpr PlaceEntry kKitchens[] = {
 };
 
 Transition kitchens(Player* player) {
-    ShowMenu(kKitchens, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kKitchens, KeyNumber(key), *player);
+    return ChooseByKey(kKitchens, *player);
 }
 
 // --- The royal chamber. ---
@@ -207,11 +199,7 @@ constexpr PlaceEntry kHall[] = {
 // The hall's menu, where the castle's rooms hand control back.
 Transition castlehall(Player* player) {
     io() << "Where do you want to go?\n\n";
-    ShowMenu(kHall, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kHall, KeyNumber(key), *player);
+    return ChooseByKey(kHall, *player);
 }
 
 }  // namespace

@@ -57,11 +57,7 @@ constexpr PlaceEntry kMenu[] = {
 // The menu, shown again whenever a sub-screen hands control back.
 Transition innmenu(Player* player) {
     io() << "What do you want to do?\n\n";
-    ShowMenu(kMenu, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kMenu, KeyNumber(key), *player);
+    return ChooseByKey(kMenu, *player);
 }
 
 // --- The bar. ---

@@ -79,18 +79,7 @@ Transition potionquantity(Player* player, int listIndex, int offerIndex) {
     const int quantity = io().ReadNumber(-1);
     if (quantity < 0) return Stay();
 
-    switch (SellPotions(*player, AsPotion(list, offer), quantity)) {
-    case PotionSale::ShortOfGold:
-        io() << "You don't have enough money.\n";
-        wait();
-        break;
-    case PotionSale::NoRoom:
-        break;
-    case PotionSale::Sold:
-        io() << "You bought " << quantity << " " << offer.name << "s.\n";
-        wait();
-        break;
-    }
+    SellPotionsAtCounter(*player, AsPotion(list, offer), quantity);
     return GoTo(potionshop);
 }
 

@@ -88,11 +88,7 @@ constexpr PlaceEntry kWhy[] = {
 Transition sailwhy(Player* player) {
     io() << "Sailor:\n"
             "Vroengard? Why in the world would you want to go there?\n\n";
-    ShowMenu(kWhy, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kWhy, KeyNumber(key), *player);
+    return ChooseByKey(kWhy, *player);
 }
 
 // The hero's reasons to hurt Vesk; a number that names none asks again.
@@ -137,11 +133,7 @@ constexpr PlaceEntry kSailor[] = {
 
 // What the hero answers the sailor; any other key asks again.
 Transition sailor(Player* player) {
-    ShowMenu(kSailor, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kSailor, KeyNumber(key), *player);
+    return ChooseByKey(kSailor, *player);
 }
 
 }  // namespace

@@ -132,19 +132,11 @@ constexpr PlaceEntry kItemOfPeace[] = {
 };
 
 Transition workersmenu(Player* player) {
-    ShowMenu(kWorkers, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kWorkers, KeyNumber(key), *player);
+    return ChooseByKey(kWorkers, *player);
 }
 
 Transition itemofpeace(Player* player) {
-    ShowMenu(kItemOfPeace, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kItemOfPeace, KeyNumber(key), *player);
+    return ChooseByKey(kItemOfPeace, *player);
 }
 
 Transition talktoworkers(Player*) {
@@ -171,11 +163,7 @@ Transition middleofforest(Player* player) {
             "In a clearing stands a small wooden house, and beyond it, on a\n"
             "throne of roots, sits the Ancient Elven God.\n";
     wait();
-    ShowMenu(kMiddle, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kMiddle, KeyNumber(key), *player);
+    return ChooseByKey(kMiddle, *player);
 }
 
 // Legarth tells his story once; after that he only lets the hero rest.
@@ -247,11 +235,7 @@ Transition elven_forest(Player* player) {
             "busy chopping wood.\n";
     wait();
     io() << "What would you like to do?\n";
-    ShowMenu(kForest, hero);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kForest, KeyNumber(key), hero);
+    return ChooseByKey(kForest, hero);
 }
 
 }  // namespace vaskarn

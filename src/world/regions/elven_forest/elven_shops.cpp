@@ -95,11 +95,7 @@ Transition bowlist(Player* player) {
 
 Transition arenamenu(Player* player) {
     io() << "\n";
-    ShowMenu(kArena, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kArena, KeyNumber(key), *player);
+    return ChooseByKey(kArena, *player);
 }
 
 Transition arenaspells(Player* player) {

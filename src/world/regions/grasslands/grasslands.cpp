@@ -146,9 +146,7 @@ constexpr PlaceEntry kPond[] = {
 
 // The pond's menu, where the places around it come back to.
 Transition pondmenu(Player* player) {
-    ShowMenu(kPond, *player);
-    io().Prompt();
-    return Choose(kPond, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kPond, *player, "");
 }
 
 Transition stream(Player* player) {
@@ -376,9 +374,7 @@ Transition grasslands(Player* player) {
             "towards the forest, a small pond glitters in the sun.\n";
     wait();
     io() << "What would you like to do?\n";
-    ShowMenu(kPlain, hero);
-    io().Prompt();
-    return Choose(kPlain, KeyNumber(io().ReadChar()), hero);
+    return ChooseByKey(kPlain, hero, "");
 }
 
 Transition pond(Player*) {
@@ -397,9 +393,7 @@ Transition over_the_stream(Player* player) {
     io() << "You stand in the land beyond the stream. There seems\n"
             "to be a dungeon to your north.\n";
     wait();
-    ShowMenu(kBeyondTheStream, hero);
-    io().Prompt();
-    return Choose(kBeyondTheStream, KeyNumber(io().ReadChar()), hero);
+    return ChooseByKey(kBeyondTheStream, hero, "");
 }
 
 }  // namespace vaskarn

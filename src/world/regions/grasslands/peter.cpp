@@ -181,11 +181,7 @@ constexpr PlaceEntry kPeter[] = {
 
 // Peter's menu, where his bed, his stories and his potions come back to.
 Transition petermenu(Player* player) {
-    ShowMenu(kPeter, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kPeter, KeyNumber(key), *player);
+    return ChooseByKey(kPeter, *player);
 }
 
 // --- The shops. ---
@@ -260,18 +256,7 @@ Transition potionlist(Player* player) {
     if (quantity < 0) quantity = 0;
     Potion bought;
     bought.CreatePotion(offer.name, offer.hp, offer.mp, offer.price);
-    switch (SellPotions(hero, bought, quantity)) {
-    case PotionSale::ShortOfGold:
-        io() << "You don't have enough money.\n";
-        wait();
-        break;
-    case PotionSale::NoRoom:
-        break;
-    case PotionSale::Sold:
-        io() << "You bought " << quantity << " " << offer.name << "s.\n";
-        wait();
-        break;
-    }
+    SellPotionsAtCounter(hero, bought, quantity);
     return Stay();
 }
 

@@ -120,9 +120,7 @@ constexpr PlaceEntry kQuestions[] = {
 Transition mudcompany(Player* player) {
     io() << "\n"
             "What would you like to ask?\n";
-    ShowMenu(kQuestions, *player);
-    io().Prompt();
-    return Choose(kQuestions, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kQuestions, *player, "");
 }
 
 // --- The family home: the mother teaches the spell, the father the attacks. ---
@@ -148,9 +146,7 @@ Transition familyhome(Player*) {
 Transition familyhomemenu(Player* player) {
     io() << "\n"
             "What would you like?\n";
-    ShowMenu(kFamilyHome, *player);
-    io().Prompt();
-    return Choose(kFamilyHome, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kFamilyHome, *player, "");
 }
 
 // The mother's thanks do not name the spell, so her list is her own: the
@@ -212,9 +208,7 @@ constexpr PlaceEntry kTower[] = {
 Transition tower(Player* player) {
     io() << "You walk into the tower. Two staircases wind up from its hall, one\n"
             "on the left and one on the right.\n";
-    ShowMenu(kTower, *player);
-    io().Prompt();
-    return Choose(kTower, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kTower, *player, "");
 }
 
 // --- The shed. ---
@@ -241,9 +235,7 @@ constexpr PlaceEntry kShed[] = {
 Transition shed(Player* player) {
     io() << "You walk into the huge shed. It is full of old tools, and on a\n"
             "table lies a row of sharp knives.\n";
-    ShowMenu(kShed, *player);
-    io().Prompt();
-    return Choose(kShed, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kShed, *player, "");
 }
 
 }  // namespace
@@ -251,9 +243,7 @@ Transition shed(Player* player) {
 Transition huts(Player* player) {
     io() << "You walk over to the huts. There is a big building with a sign over\n"
             "its door, a family home, a tall stone tower, and a huge shed.\n";
-    ShowMenu(kHuts, *player);
-    io().Prompt();
-    return Choose(kHuts, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kHuts, *player, "");
 }
 
 // The pay is counted in 64 bits and given as far as a purse can hold it.

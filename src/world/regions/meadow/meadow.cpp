@@ -270,9 +270,7 @@ Transition meadow(Player* player) {
             "itself goes on to the north, towards dark clouds.\n";
     wait();
     io() << "What would you like to do?\n";
-    ShowMenu(kMenu, hero);
-    io().Prompt();
-    return Choose(kMenu, io().ReadNumber(-1), hero);
+    return ChooseByNumber(kMenu, hero, -1, "");
 }
 
 Transition meadowhouses(Player*, int knocks) {

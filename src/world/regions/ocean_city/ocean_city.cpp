@@ -148,11 +148,7 @@ constexpr PlaceEntry kToyShop[] = {
 };
 
 Transition toyshopmenu(Player* player) {
-    ShowMenu(kToyShop, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kToyShop, KeyNumber(key), *player);
+    return ChooseByKey(kToyShop, *player);
 }
 
 Transition toyshop(Player*) {
@@ -269,11 +265,7 @@ constexpr PlaceEntry kHotel[] = {
 };
 
 Transition toachoice(Player* player) {
-    ShowMenu(kHotel, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kHotel, KeyNumber(key), *player);
+    return ChooseByKey(kHotel, *player);
 }
 
 Transition oceancityhotel(Player*) {
@@ -314,11 +306,7 @@ Transition cave(Player* player) {
 // control back.
 Transition oceancitymenu(Player* player) {
     io() << "What would you like to do?\n";
-    ShowMenu(kCity, *player);
-    io().Prompt();
-    const int choice = io().ReadNumber(-1);
-    io() << "\n\n";
-    return Choose(kCity, choice, *player);
+    return ChooseByNumber(kCity, *player, -1);
 }
 
 }  // namespace
@@ -335,11 +323,7 @@ Transition ocean_city(Player*) {
 
 Transition oceancityinn(Player* player) {
     io() << "\n";
-    ShowMenu(kInn, *player);
-    io().Prompt();
-    const int choice = io().ReadNumber(0);
-    io() << "\n\n";
-    return Choose(kInn, choice, *player);
+    return ChooseByNumber(kInn, *player, 0);
 }
 
 }  // namespace vaskarn

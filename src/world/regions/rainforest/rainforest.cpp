@@ -256,9 +256,7 @@ constexpr PlaceEntry kQuestions[] = {
 Transition bird_talk(Player* player) {
     io() << "\n"
             "Bird: What would you like to know?\n";
-    ShowMenu(kQuestions, *player);
-    io().Prompt();
-    return Choose(kQuestions, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kQuestions, *player, "");
 }
 
 }  // namespace
@@ -271,9 +269,7 @@ Transition rainforest(Player* player) {
             "you a bird is singing. A narrow path leads deeper into the forest.\n";
     wait();
     io() << "What would you like to do?\n";
-    ShowMenu(kMenu, hero);
-    io().Prompt();
-    return Choose(kMenu, KeyNumber(io().ReadChar()), hero);
+    return ChooseByKey(kMenu, hero, "");
 }
 
 }  // namespace vaskarn

@@ -107,9 +107,7 @@ constexpr PlaceEntry kSwamplands[] = {
 // The menu that every place of the region comes back to.
 Transition swamplandsmenu(Player* player) {
     io() << "What would you like to do?\n";
-    ShowMenu(kSwamplands, *player);
-    io().Prompt();
-    return Choose(kSwamplands, KeyNumber(io().ReadChar()), *player);
+    return ChooseByKey(kSwamplands, *player, "");
 }
 
 // --- Fred. ---
@@ -199,11 +197,7 @@ constexpr PlaceEntry kShops[] = {
 Transition swamplandsshops(Player* player) {
     io() << "You walk along a row of huts, where the ogres sell their goods.\n"
             "Which shop would you like to go to?\n";
-    ShowMenu(kShops, *player);
-    io().Prompt();
-    const char key = io().ReadChar();
-    io() << "\n\n";
-    return Choose(kShops, KeyNumber(key), *player);
+    return ChooseByKey(kShops, *player);
 }
 
 // A meal is for the taste of it: it costs gold and gives nothing else.
