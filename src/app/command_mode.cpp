@@ -78,7 +78,7 @@ void AskBow(Player& hero) {
     io() << "\n\nDo you have a bow? (y/n) \n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (answer == "y" || answer == "yes") {
+    if (IsYes(answer)) {
         hero.SetBow(true);
         hero.SetBowPower(0);
         io() << "\n\nYou have now been given a bow.\n"

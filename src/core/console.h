@@ -6,6 +6,7 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 namespace vaskarn {
 
@@ -33,6 +34,11 @@ public:
     // Turns single-key mode on, and off again; the calls alternate.
     virtual void SingleKeys(bool on) = 0;
 };
+
+// The game's yes and no: the whole words "y" or "yes", "n" or "no", exactly
+// ("Y" and "Yes" are other words).
+inline bool IsYes(std::string_view word) { return word == "y" || word == "yes"; }
+inline bool IsNo(std::string_view word) { return word == "n" || word == "no"; }
 
 class Console {
 public:

@@ -55,8 +55,8 @@ Answer Ask() {
     io().Prompt();
     const std::string word = io().ReadWord();
     io() << "\n\n";
-    if (word == "y" || word == "yes") return Answer::Yes;
-    if (word == "n" || word == "no") return Answer::No;
+    if (IsYes(word)) return Answer::Yes;
+    if (IsNo(word)) return Answer::No;
     return Answer::Other;
 }
 

@@ -15,8 +15,6 @@ namespace {
 constexpr int kEnergyPerHour = 10;
 constexpr int kPayPerHour = 100;
 
-bool IsYes(const std::string& word) { return word == "y" || word == "yes"; }
-bool IsNo(const std::string& word) { return word == "n" || word == "no"; }
 
 // How many hours, until the hero has the energy for them. Any count is
 // weighed exactly; a negative one is worked as none.

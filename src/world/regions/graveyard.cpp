@@ -185,8 +185,8 @@ Transition graveyard(Player*) {
             "Are you sure you want to continue? (y/n)\n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (answer == "n" || answer == "no") return ReturnTo(crossroads);
-    if (answer != "y" && answer != "yes") return Stay();
+    if (IsNo(answer)) return ReturnTo(crossroads);
+    if (!IsYes(answer)) return Stay();
     io() << "Be warned: you may not retreat from any battle on this path.\n"
             "If you run away, you will be counted as dead, just as if you\n"
             "had been killed.\n";

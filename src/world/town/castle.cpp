@@ -27,7 +27,7 @@ constexpr int kTrapDamage = 50;
 bool AnswersYes() {
     const std::string word = io().ReadWord();
     io() << "\n\n";
-    return word == "y" || word == "yes";
+    return IsYes(word);
 }
 
 // --- The Sword Training Arena. ---

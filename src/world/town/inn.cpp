@@ -21,8 +21,6 @@ constexpr int kLeastHintPrice = 10;
 constexpr int kBlowDamage = 10;
 constexpr int kDrinkRestores = 5;
 
-bool IsYes(const std::string& word) { return word == "y" || word == "yes"; }
-bool IsNo(const std::string& word) { return word == "n" || word == "no"; }
 
 Transition innmenu(Player* player);
 Transition drink(Player* player);

@@ -15,8 +15,6 @@ namespace {
 constexpr int kFee = 500;
 constexpr int kPacketTools = 5;
 
-bool IsYes(const std::string& word) { return word == "y" || word == "yes"; }
-bool IsNo(const std::string& word) { return word == "n" || word == "no"; }
 
 // --- The questions. Every answer but the last hands control back to them. ---
 

@@ -69,8 +69,8 @@ bool WantsToFight() {
         io() << "Do you want to fight?(y/n)\n";
         io().Prompt();
         const std::string answer = io().ReadWord();
-        if (answer == "n" || answer == "no") return false;
-        if (answer == "y" || answer == "yes" || answer == "yer" || answer == "ya") return true;
+        if (IsNo(answer)) return false;
+        if (IsYes(answer) || answer == "yer" || answer == "ya") return true;
     }
 }
 

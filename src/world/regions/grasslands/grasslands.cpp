@@ -48,7 +48,6 @@ constexpr int kClimbingEnergy = 20;
 
 Transition pondmenu(Player* player);
 
-bool Yes(std::string_view word) { return word == "y" || word == "yes"; }
 
 void AddItemNamed(Player& hero, std::string_view name, int value) {
     Inventory item;
@@ -81,7 +80,7 @@ Transition OfferHunt(Player&) {
     io() << "You see a lot of animals drinking water and eating grass.\n"
             "Want to kill some?(y/n)\n";
     io().Prompt();
-    return Yes(io().ReadWord()) ? GoTo(fight_animals) : Stay();
+    return IsYes(io().ReadWord()) ? GoTo(fight_animals) : Stay();
 }
 
 constexpr PlaceEntry kPlain[] = {
@@ -117,7 +116,7 @@ Transition FollowFootsteps(Player& hero) {
     io() << "You examine the footsteps. They lead to a tunnel.\n"
             "Go inside it?(y/n)\n";
     io().Prompt();
-    if (!Yes(io().ReadWord())) return Stay();
+    if (!IsYes(io().ReadWord())) return Stay();
     io() << "You walk into the tunnel.\n";
     wait();
     return GoTo(Screen(tunnel, 9, 0));
@@ -204,8 +203,8 @@ Transition catch_fish(Player* player) {
             "Want to catch some?(y/n)\n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (answer == "n" || answer == "no") return GoTo(pondmenu);
-    if (!Yes(answer)) return Stay();
+    if (IsNo(answer)) return GoTo(pondmenu);
+    if (!IsYes(answer)) return Stay();
 
     io() << "It takes you 10 energy per try for fishing.\n";
     if (hero.GetEnergy() < kFishingEnergy) {
@@ -353,7 +352,7 @@ Transition TryTheDungeon(Player& hero) {
     io() << "\n\n"
             "Want to use your stone key?(y/n)\n";
     io().Prompt();
-    if (!Yes(io().ReadWord())) return Stay();
+    if (!IsYes(io().ReadWord())) return Stay();
     io() << "You walk into the dungeon.\n";
     wait();
     return GoTo(gldungeon);

@@ -114,8 +114,8 @@ Transition Rumours(Player& hero) {
     // The whole line goes with the answer: words typed after it must not
     // stand in for the amount asked next.
     const std::string answer = io().ReadWord();
-    if (answer == "n" || answer == "no") return GoTo(wooden_house);
-    if (answer != "y" && answer != "yes") return Stay();
+    if (IsNo(answer)) return GoTo(wooden_house);
+    if (!IsYes(answer)) return Stay();
 
     io() << "Peter: How much will you pay me?\n";
     io().Prompt();

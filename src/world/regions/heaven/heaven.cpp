@@ -55,7 +55,6 @@ Notes TakeNotes(const Player& hero) {
             Holds(hero.GetGodPower(), kPowerOfDarkness)};
 }
 
-bool Yes(std::string_view word) { return word == "y" || word == "yes"; }
 
 Transition templeoftheblessed(Player* player);
 Transition warriorsguild(Player* player);
@@ -93,7 +92,7 @@ Transition VisitFountain(Player& hero) {
             "from it is healed of every wound.\n"
             "Want to do it? (y/n)\n";
     io().Prompt();
-    if (!Yes(io().ReadWord())) return Stay();
+    if (!IsYes(io().ReadWord())) return Stay();
     io() << "You kneel down and drink from the fountain. The water is cold and\n"
             "sweet, and you feel your strength flowing back into you.\n"
             "You are completely healed!\n";

@@ -24,8 +24,6 @@ constexpr int kGoldSwordValue = 200000;
 
 constexpr MonsterTemplate kRuneKing{"Rune King", 80000, 80000, 5000000, 5000000, 20000, 36000};
 
-bool Yes(std::string_view word) { return word == "y" || word == "yes"; }
-bool No(std::string_view word) { return word == "n" || word == "no"; }
 
 int FishHeld(const Player& hero) {
     const auto& items = hero.GetInventory();
@@ -40,14 +38,14 @@ Transition helptheprofessor(Player* player) {
     io() << "So, want to help me or not? (y/n)\n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (No(answer)) {
+    if (IsNo(answer)) {
         io() << "Professor:\n"
                 "Oh... well, if you ever change your mind, you know where to\n"
                 "find me.\n";
         wait();
         return GoTo(heaven);
     }
-    if (!Yes(answer)) return Stay();
+    if (!IsYes(answer)) return Stay();
     io() << "Professor:\n"
             "Wonderful! Then here is what I need. First, bring me 20 fish from\n"
             "the pond in the great grasslands. Second, a bloated frog; I have\n"

@@ -29,8 +29,6 @@ constexpr MonsterTemplate kGodOfThunder{"Ancient God Of Thunder", 700, 700, 1000
 constexpr int kSecretKnocks[] = {3, 1, 6};
 constexpr int kKnocksNeeded = static_cast<int>(std::size(kSecretKnocks));
 
-bool Yes(const std::string& word) { return word == "y" || word == "yes"; }
-bool No(const std::string& word) { return word == "n" || word == "no"; }
 
 void GiveItem(Player& hero, std::string_view name, int value) {
     Inventory item;
@@ -153,12 +151,12 @@ Transition eastcorner(Player* player) {
             "Try anyway? (y/n) \n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (No(answer)) {
+    if (IsNo(answer)) {
         io() << "You decide not to try.\n";
         wait();
         return GoTo(meadow);
     }
-    if (!Yes(answer)) return Stay();
+    if (!IsYes(answer)) return Stay();
     if (!Holds(hero.GetInventory(), kGrail)) {
         io() << "You try to squeeze into the gap, when suddenly a spiritual voice\n"
                 "speaks from the rocks:\n"

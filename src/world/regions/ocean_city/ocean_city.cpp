@@ -45,7 +45,6 @@ constexpr int kLabReward = 5000;
 constexpr std::string_view kFishBlessing = "The Blessing Of The Fish";
 constexpr int kFishBlessingValue = 5000;
 
-bool Yes(std::string_view word) { return word == "y" || word == "yes"; }
 bool NoTrophy(const Player& h) { return !Holds(h.GetInventory(), kTrophy); }
 
 Transition oceancitymenu(Player* player);
@@ -87,7 +86,7 @@ Transition Drink(Player& hero) {
     io().Prompt();
     const std::string answer = io().ReadWord();
     io() << "\n\n";
-    if (!Yes(answer)) return Stay();
+    if (!IsYes(answer)) return Stay();
     if (!CanPay(hero, kDrinkPrice)) {
         io() << "Bartender:\n"
                 "Oh, doesn't seem like you got enough money.\n\n";

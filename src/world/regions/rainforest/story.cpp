@@ -48,8 +48,6 @@ constexpr int kPoisonRoll = 5;
 
 constexpr const char* kButton = "Blank Carved Button";
 
-bool Yes(const std::string& word) { return word == "y" || word == "yes"; }
-bool No(const std::string& word) { return word == "n" || word == "no"; }
 
 // Every defeat on the path ends the story: the hero wakes where it began,
 // at the cost of a death.
@@ -81,8 +79,8 @@ Transition SetOut() {
             "Do you want to go on? (y/n)\n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (Yes(answer)) return GoTo(Screen(rainforest_storyline1, kMeetWolf));
-    if (No(answer)) return GoTo(rainforest);
+    if (IsYes(answer)) return GoTo(Screen(rainforest_storyline1, kMeetWolf));
+    if (IsNo(answer)) return GoTo(rainforest);
     return Stay();
 }
 

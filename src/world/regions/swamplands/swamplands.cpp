@@ -74,7 +74,7 @@ Transition Wash(Player&) {
             "Wash yourself anyway? (y/n)\n";
     io().Prompt();
     const std::string answer = io().ReadWord();
-    if (answer == "y" || answer == "yes") {
+    if (IsYes(answer)) {
         world().haswashed = true;
         io() << "You wash yourself in the running water. You feel clean!\n";
         wait();

@@ -400,8 +400,8 @@ Transition warrequest(Player* player) {
     io().Prompt();
     const std::string answer = io().ReadWord();
     io() << "\n\n";
-    if (answer == "n" || answer == "no") return Back();
-    if (answer != "y" && answer != "yes") return Stay();
+    if (IsNo(answer)) return Back();
+    if (!IsYes(answer)) return Stay();
     io() << "Army Leader:\n"
             "Ok then, very well. Here's the plan.\n"
             "We need to destroy the whole enemy army, while keeping as many\n"
