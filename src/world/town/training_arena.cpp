@@ -87,11 +87,9 @@ Transition training_arena(Player* player) {
         return GoTo(crossroads);
     }
 
-    // A practice defeat costs half the gold carried and nothing else.
-    if (FightGroup(*player, PoolFor(player->GetLevel()), size) == FightResult::Slain) {
-        player->SetGold(player->GetGold() / 2);
-        player->RestoreAll();
-    }
+    // A practice defeat costs half the gold carried and nothing else: the
+    // death penalty's own terms.
+    if (FightGroup(*player, PoolFor(player->GetLevel()), size) == FightResult::Slain) player->HasDied();
     return GoTo(crossroads);
 }
 

@@ -73,8 +73,8 @@ bool IsOpen(int x, int y, const Move& move) {
 
 constexpr MonsterTemplate kBlackKnight{"Black Knight", 600, 600, 80000, 1600, 40, 30};
 
-// Any defeat, flight included, costs half the gold and ends at the
-// crossroads; the hero is made whole and does not count as dead.
+// Any defeat, flight included, costs what a death does (half the gold,
+// the hero made whole) and ends at the crossroads.
 Transition FightBlackKnight(Player& hero) {
     io() << "You walk onto a large amount of grass, in which you\n"
             "kneel down and stare at a Knight in black armor that's\n"
@@ -82,8 +82,7 @@ Transition FightBlackKnight(Player& hero) {
             "It's time to FIGHT!!!\n\n";
     wait();
     if (FightOne(hero, kBlackKnight) != FightResult::Won) {
-        hero.SetGold(hero.GetGold() / 2);
-        hero.RestoreAll();
+        hero.HasDied();
         io() << "The Black Knight has killed you!\n";
         wait();
         return ReturnTo(crossroads);

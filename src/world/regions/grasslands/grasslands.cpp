@@ -99,10 +99,8 @@ Transition fight_animals(Player* player) {
     Player& hero = *player;
     random();
     const int size = GroupSizeByLevel(hero.GetLevel());
-    if (FightGroup(hero, kAnimals, size) != FightResult::Won) {
-        hero.SetGold(hero.GetGold() / 2);
-        hero.RestoreAll();
-    }
+    // Any defeat, a flight too, costs what a death does, silently.
+    if (FightGroup(hero, kAnimals, size) != FightResult::Won) hero.HasDied();
     return GoTo(grasslands);
 }
 
