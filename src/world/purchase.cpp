@@ -13,33 +13,23 @@ void Pay(Player& hero, std::int64_t total) {
     hero.SpendGold(static_cast<int>(total));  // not above the gold, so it fits
 }
 
-PotionSale SellPotions(Player& hero, const Potion& potion, int quantity) {
+void SellPotionsAtCounter(Player& hero, const Potion& potion, int quantity) {
     const std::int64_t total = TotalPrice(potion.GetPrice(), quantity);
-    if (!CanPay(hero, total)) return PotionSale::ShortOfGold;
+    if (!CanPay(hero, total)) {
+        io() << "You don't have enough money.\n";
+        wait();
+        return;
+    }
     if (quantity > 0 && !hero.HasRoomForPotion(potion.GetName())) {
         io() << "You can't hold any more potions, your potion inventory is full.\n";
         wait();
         io() << "\n";
-        return PotionSale::NoRoom;
+        return;
     }
     Pay(hero, total);
     hero.AddPotions(&potion, quantity);
-    return PotionSale::Sold;
-}
-
-void SellPotionsAtCounter(Player& hero, const Potion& potion, int quantity) {
-    switch (SellPotions(hero, potion, quantity)) {
-    case PotionSale::ShortOfGold:
-        io() << "You don't have enough money.\n";
-        wait();
-        break;
-    case PotionSale::NoRoom:
-        break;
-    case PotionSale::Sold:
-        io() << "You bought " << quantity << " " << potion.GetName() << "s.\n";
-        wait();
-        break;
-    }
+    io() << "You bought " << quantity << " " << potion.GetName() << "s.\n";
+    wait();
 }
 
 ItemSale SellItem(Player& hero, std::string_view name, int value, int price) {

@@ -21,23 +21,12 @@ bool CanPay(const Player& hero, std::int64_t total);
 // Takes a total that the hero can pay (CanPay); a negative total takes nothing.
 void Pay(Player& hero, std::int64_t total);
 
-// How a sale of potions went.
-enum class PotionSale {
-    Sold,         // paid for and added at once
-    ShortOfGold,  // nothing changed; the shop says its own words
-    NoRoom,       // the full potion list said so; nothing was paid
-};
-
-// Sells `quantity` units of `potion` at its price each. The total is exact;
-// a full potion list that holds none of this name refuses before any gold
-// is taken (the potions would only be turned away after payment); the units
-// are added as one operation, however many. A quantity of 0 sells nothing
-// and costs nothing, but counts as sold.
-PotionSale SellPotions(Player& hero, const Potion& potion, int quantity);
-
-// A potion seller's counter: SellPotions with the words every seller says,
-// "You don't have enough money." or "You bought " N " " name "s.", each
-// followed by a pause (the full list speaks for itself).
+// A potion seller's counter: sells `quantity` units of `potion` at its price
+// each. The total is exact; a full potion list that holds none of this name
+// refuses before any gold is taken (the potions would only be turned away
+// after payment); the units are added as one operation, however many. The
+// seller says "You don't have enough money." or "You bought " N " " name
+// "s." (a quantity of 0 buys nothing, for nothing), each with a pause.
 void SellPotionsAtCounter(Player& hero, const Potion& potion, int quantity);
 
 // How a sale of one inventory item went.
